@@ -1,0 +1,32 @@
+// The timer table, served by the 10 ms tick service, and timer objects.
+#pragma once
+
+#include "vqhandler.h"
+
+#include <atomic>
+#include <cstdint>
+
+enum { VQCMD_TIMER = 2029 };
+
+void vqtimer_set(vqhandler handler, void* object, int interval, int tag);
+void vqtimer_remove(void* object, int tag);
+void vqtimer_setinterval(int interval, void* object, int tag);
+
+// Tick service: serves at most 10 pending ticks per call.
+void vqticks_serve();
+bool vqticks_running();
+
+// Posts its event code every interval while it exists.
+class vqTimer {
+ public:
+  explicit vqTimer(int interval_ms);
+  ~vqTimer();
+  vqTimer(const vqTimer&) = delete;
+  vqTimer& operator=(const vqTimer&) = delete;
+
+  int event() const { return code; }
+  static int command(void* object, int command, int a1, int a2, int a3, int a4, int a5, int a6, int a7, int a8);
+
+  int interval;
+  int code;
+};

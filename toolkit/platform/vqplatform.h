@@ -1,0 +1,159 @@
+// What the toolkit needs of the desktop platform, as plain operations.
+//
+// Two back ends fill this interface: sdl/ (the real desktop) and headless/
+// (everything in memory, with a virtual clock). The back end is chosen once,
+// at vqplatform_start(), from the environment variable VQ_PLATFORM ("sdl" is
+// the default, "headless" the other). Nothing outside toolkit/platform/ sees
+// SDL, FreeType or fontconfig.
+#pragma once
+
+#include <atomic>
+#include <cstddef>
+#include <cstdint>
+
+// ---- start and stop --------------------------------------------------------
+
+// Chooses and starts the back end; safe to call more than once. A back end
+// that cannot start falls back to nothing: false and one diagnostic line.
+bool vqplatform_start();
+void vqplatform_stop();
+const char* vqplatform_backend_name();   // "sdl" or "headless"
+bool vqplatform_is_headless();
+
+// ---- time ------------------------------------------------------------------
+
+uint32_t vqplatform_ms();                // monotonic milliseconds, wraps at 2^32
+int64_t vqplatform_calendar_seconds();   // seconds since 1970
+void vqplatform_sleep(uint32_t ms);
+
+// Periodic tick source. It runs on its own thread (SDL) or is credited from
+// the virtual clock (headless); either way it does nothing but add
+// ticks_per_call to *pending once per period.
+uint32_t vqplatform_ticks_min_period();  // smallest period the source offers, ms
+bool vqplatform_ticks_start(uint32_t period_ms, uint32_t ticks_per_call,
+                            std::atomic<uint32_t>* pending);
+void vqplatform_ticks_stop();
+
+// ---- messages --------------------------------------------------------------
+
+enum vqplatform_msgkind {
+  VQMSG_NONE = 0,
+  VQMSG_MOUSEMOVE,     // x, y
+  VQMSG_BUTTONDOWN,    // x, y, button (1 left, 2 middle, 3 right)
+  VQMSG_BUTTONUP,      // x, y, button
+  VQMSG_DOUBLECLICK,   // x, y, button
+  VQMSG_WHEEL,         // x, y, wheel (+1 up, -1 down)
+  VQMSG_KEYDOWN,       // key: toolkit key code (Enter 10, F12 316, Shift 319, ...)
+  VQMSG_KEYUP,         // key
+  VQMSG_CHAR,          // ch: typed Latin-1 character
+  VQMSG_CLOSE,         // close request
+  VQMSG_PAINT,         // x, y, width, height
+  VQMSG_SIZE,          // width, height of the client area
+  VQMSG_MOVE,
+  VQMSG_FOCUS,         // focus gained
+  VQMSG_UNFOCUS,       // focus lost
+  VQMSG_DROPFILE,      // text: the dropped file's name
+};
+
+struct vqplatform_msg {
+  int window;          // platform window handle, 0 = none
+  int kind;            // vqplatform_msgkind
+  int x, y;
+  int width, height;
+  int button;
+  int wheel;
+  int key;
+  int ch;
+  char text[261];
+};
+
+typedef void (*vqplatform_winproc)(void* object, const vqplatform_msg* msg);
+
+// Removes one waiting message; false when none is waiting.
+bool vqplatform_peek_message(vqplatform_msg* msg);
+// Waits up to timeout_ms for a message (and removes it); false on time-out.
+bool vqplatform_wait_message(vqplatform_msg* msg, uint32_t timeout_ms);
+// Hands the message to its window's procedure; messages of unknown windows are dropped.
+void vqplatform_dispatch(const vqplatform_msg* msg);
+
+// ---- windows ---------------------------------------------------------------
+
+enum vqplatform_winflags : unsigned {
+  VQWIN_TITLE = 1,       // has a title bar
+  VQWIN_RESIZABLE = 2,
+  VQWIN_POPUP = 4,       // no frame at all
+  VQWIN_ONTOP = 8,
+  VQWIN_HIDDEN = 16,
+  VQWIN_FULLSCREEN = 32,
+};
+
+// Creates a window whose client area is exactly w x h; x, y is the outer
+// top-left corner. Returns a handle > 0, or 0 and one diagnostic line.
+int vqplatform_window_create(const char* title, int x, int y, int w, int h,
+                             unsigned flags, vqplatform_winproc proc, void* object);
+void vqplatform_window_destroy(int window);
+bool vqplatform_window_client_size(int window, int* w, int* h);
+bool vqplatform_window_position(int window, int* x, int* y);
+void vqplatform_window_set_title(int window, const char* title);
+void vqplatform_window_move(int window, int x, int y, int w, int h);
+void vqplatform_window_focus(int window);
+// Copies the rectangle x, y, w, h of a 0x00RRGGBB back buffer (stride in
+// pixels, buffer_w x buffer_h) to the same place of the window's client area.
+void vqplatform_window_present(int window, const uint32_t* buffer, int stride,
+                               int buffer_w, int buffer_h, int x, int y, int w, int h);
+void vqplatform_mouse_capture(int window, bool on);
+
+enum vqplatform_cursor { VQCURSOR_ARROW = 0, VQCURSOR_HAND, VQCURSOR_TEXT, VQCURSOR_WAIT,
+                         VQCURSOR_SIZEWE, VQCURSOR_SIZENS, VQCURSOR_CROSS };
+void vqplatform_set_cursor(int shape);
+
+// ---- screen and theme ------------------------------------------------------
+
+void vqplatform_screen_size(int* w, int* h);
+void vqplatform_work_area(int* x, int* y, int* w, int* h);
+
+struct vqplatform_frame_metrics {
+  int border;          // width of a window's side frame
+  int caption;         // height of a title bar
+  int scrollbar;       // width of a vertical scroll bar
+  int menu;            // height of a menu bar
+};
+vqplatform_frame_metrics vqplatform_frame();
+
+enum vqplatform_themecolor { VQTHEME_FACE = 0, VQTHEME_SHADOW, VQTHEME_BUTTONTEXT,
+                             VQTHEME_DISABLEDTEXT };
+// The desktop's color in the platform's 0x00BBGGRR order, or -1 when the
+// desktop has no color scheme to ask.
+int32_t vqplatform_theme_color(int which);
+int vqplatform_display_depth();          // bits per pixel times planes
+
+// Full path of the running program file; false when it cannot be found.
+bool vqplatform_program_path(char* out, size_t size);
+
+// A modal information box with an OK button.
+void vqplatform_infobox(const char* title, const char* text);
+
+// ---- platform-held pixel buffers (pixmap formats "server" and "directx") ----
+
+int vqplatform_pixbuf_create(int w, int h);        // handle > 0, or 0
+void vqplatform_pixbuf_destroy(int buffer);
+// The buffer's 0x00RRGGBB pixels, row after row, stride = width; null for a bad handle.
+uint32_t* vqplatform_pixbuf_pixels(int buffer, int* w, int* h);
+
+// ---- sound -------------------------------------------------------------------
+
+// Plays a wave file asynchronously, stopping what played before; false when
+// the file cannot be played.
+bool vqplatform_sound_play(const char* wavfile);
+void vqplatform_sound_stop();
+
+// ---- picture decoding (JPEG, PNG, BMP and the rest; needs no display) ------
+
+struct vqplatform_picture;
+vqplatform_picture* vqplatform_picture_open(const char* file, int* w, int* h);
+// 0xAARRGGBB of pixel x, y; 0 outside the picture.
+uint32_t vqplatform_picture_pixel(const vqplatform_picture* picture, int x, int y);
+void vqplatform_picture_close(vqplatform_picture* picture);
+
+// ---- font rasterizing (system fonts) ----------------------------------------
+// Declared by the font issue's rasterizer in vqplatform_font.h.
