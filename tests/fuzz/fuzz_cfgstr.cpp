@@ -7,18 +7,21 @@
 #include "vqcfgstr.h"
 #include "vqcolor.h"
 
-// Only %d conversions may reach printf with our fixed arguments; every other
-// '%' that the escape step would not double is itself doubled here first.
+// Only %d conversions may reach printf with our fixed arguments. Every other
+// '%' becomes "% ", which the escape step turns into a literal percent; the
+// escape step itself is fuzzed on the raw input.
 static std::string safe_format(const std::string& in) {
   std::string out;
   int conversions = 0;
   for (size_t i = 0; i < in.size(); ++i) {
-    char c = in[i];
-    if (c != '%') { out += c; continue; }
-    char n = i + 1 < in.size() ? in[i + 1] : 0;
-    if (n == 'd' && conversions < 4) { out += "%d"; ++conversions; ++i; }
-    else out += "%%";
-    if (n == '%') ++i;
+    if (in[i] != '%') { out += in[i]; continue; }
+    if (i + 1 < in.size() && in[i + 1] == 'd' && conversions < 4) {
+      out += "%d";
+      ++conversions;
+      ++i;
+    } else {
+      out += "% ";
+    }
   }
   return out;
 }
