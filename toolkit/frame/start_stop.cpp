@@ -2,6 +2,7 @@
 #include "frame_state.h"
 #include "vqevent.h"
 #include "vqframe.h"
+#include "vqfont.h"
 #include "vqplatform.h"
 #include "vqtimer.h"
 
@@ -55,7 +56,7 @@ void vqinit(int argc, char** argv) {
   f.session_end_hook = nullptr;
   f.argc = argc;
   f.argv = argv;
-  // The built-in fonts are registered here once the font table exists.
+  vqfont_register_builtins();
   find_program_folder(f.program_folder, sizeof f.program_folder);
   f.loop_entered = 0;
   f.started = 0;
