@@ -1,0 +1,16 @@
+// Font texts handed in by a user: any bytes must be refused or registered
+// without a read outside the buffer.
+#include "vqfont.h"
+
+#include <cstddef>
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  int id = vqfont_register_buffer(reinterpret_cast<const char*>(data), size);
+  if (id) {
+    vqfont_textwidth(id, "Abc\xE4\xFF");
+    vqfont_textboxheight(40, "ein langes Wort-mit Bindestrich", id);
+    vqfont_free(id);
+  }
+  return 0;
+}
