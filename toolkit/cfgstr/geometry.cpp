@@ -87,7 +87,8 @@ static void axis(double pos, double size, uint8_t pospixel, uint8_t sizepixel, u
   int32_t w;
   if (sizepixel) w = vqcfgstr_toint(size);
   else if (!edge)  // both edges in percent: round each edge on its own
-    w = vqcfgstr_toint(p * (pos + size / 2) * 0.01) - vqcfgstr_toint(p * (pos - size / 2) * 0.01);
+    w = vqcfgstr_toint((double)vqcfgstr_toint(p * (pos + size / 2) * 0.01) -
+                       vqcfgstr_toint(p * (pos - size / 2) * 0.01));  // in double: no overflow
   else w = vqcfgstr_toint(p * size * 0.01);
   if (w > parent) w = parent;
   if (minimum > w) w = minimum;
@@ -95,7 +96,7 @@ static void axis(double pos, double size, uint8_t pospixel, uint8_t sizepixel, u
   if (pospixel) *outpos = vqcfgstr_toint(pos);
   else if (edge) *outpos = vqcfgstr_toint(p * pos * 0.01);
   else if (sizepixel) *outpos = vqcfgstr_toint(p * pos * 0.01 - w / 2);
-  else *outpos = vqcfgstr_toint(p * pos * 0.01) - w / 2;
+  else *outpos = vqcfgstr_toint((double)vqcfgstr_toint(p * pos * 0.01) - w / 2);
   *outsize = w;
 }
 
