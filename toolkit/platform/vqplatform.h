@@ -153,6 +153,8 @@ struct vqplatform_picture;
 vqplatform_picture* vqplatform_picture_open(const char* file, int* w, int* h);
 // 0xAARRGGBB of pixel x, y; 0 outside the picture.
 uint32_t vqplatform_picture_pixel(const vqplatform_picture* picture, int x, int y);
+// The whole picture's pixels, row after row, stride = width (the locked data).
+const uint32_t* vqplatform_picture_pixels(const vqplatform_picture* picture);
 void vqplatform_picture_close(vqplatform_picture* picture);
 
 // ---- font rasterizing (system fonts) ----------------------------------------
