@@ -23,6 +23,12 @@ struct vqxpm_strings {
 };
 vqxpm_strings vqxpm_split(const uint8_t* bytes, size_t size);
 
+// Reads up to `wanted` blank-separated decimal numbers from the start of a
+// header string; returns how many were read, or -1 for a number above
+// vqxpm_number_limit or one that runs into other characters.
+enum { vqxpm_number_limit = 1000000000 };
+int vqxpm_header_numbers(const char* text, size_t size, long* values, int wanted);
+
 // The XPM alphabet of pixel codes and the code of value v with one or two
 // characters per pixel ("" when v does not fit).
 extern const char vqxpm_alphabet[];
