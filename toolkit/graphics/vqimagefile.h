@@ -32,9 +32,10 @@ int vqimage_type_of(const char* filename);
 
 // Reads the file (first option token) into pm at x, y; width and height limit
 // the merged rectangle for non-truecolor targets (0 or -1: whole picture).
-// Options: transparentcolor=RRGGBB (hexadecimal) sets the transparent color.
+// Options: transparentcolor=RRGGBB (hexadecimal) sets the transparent color;
+// x=, y=, xs=, ys= replace x, y, width, height (negative positions count as 0).
 bool vqgraphic_gloadintern_file(vqpxmap* pm, int x, int y, int width, int height,
-                                const char* options, ...);
+                                const char* options);
 // Reads only the picture's size (BMP, XPM, PPM, PCX).
 bool vqgetpicturesizes(const char* filename, int* width, int* height);
 // Writes pm by the type of the formatted option string's file name; ps and
