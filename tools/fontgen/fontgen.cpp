@@ -9,6 +9,7 @@
 #include "vqfont_cp1252.h"
 #include "vqplatform_font.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -26,6 +27,7 @@ struct FontDef {
   const char* file;    // in kMisc when it ends in .pcf.gz, else in kLiberation
   int glyph_width;     // monospace glyph width (0 = xsize)
   const char* fallback = nullptr;  // bitmap font for the glyphs the first one lacks
+  bool embolden = false;           // strokes doubled one pixel to the right
 };
 
 const FontDef kFonts[] = {
@@ -36,7 +38,8 @@ const FontDef kFonts[] = {
     {"8x8", true, 8, 8, 224, 7, 1, 0, "clR8x8.pcf.gz", 0, "5x8.pcf.gz"},
     {"6x8", true, 6, 8, 224, 7, 1, 0, "clR6x8.pcf.gz", 0, "5x8.pcf.gz"},
     {"8x16", true, 8, 16, 223, 14, 2, 0, "8x16.pcf.gz", 0},
-    {"8x16b", true, 8, 16, 223, 14, 2, 2, "clB8x16.pcf.gz", 0},
+    // No bold 8x16 with the Latin-1 letters ships, so the regular one is doubled.
+    {"8x16b", true, 8, 16, 223, 14, 2, 2, "8x16.pcf.gz", 0, nullptr, true},
     {"9x15", true, 9, 15, 224, 12, 3, 0, "9x15.pcf.gz", 0},
     {"9x15b", true, 9, 15, 224, 12, 3, 2, "9x15B.pcf.gz", 0},
     {"var13", false, 11, 13, 223, 11, 2, 0, "LiberationSans-Regular.ttf", 0},
@@ -111,14 +114,29 @@ Glyph cut_glyph(vqplatform_face* face, vqplatform_face* fallback, const FontDef&
   g.rows.assign(def.ysize, std::string(g.width, '.'));
   if (!have) return g;
   int pen = def.monospace ? (g.width - image.advance) / 2 : 0;
+  // A mark that would fall wholly outside the cell (an underscore below a
+  // small cell, an accent above it) is moved just inside instead of lost.
+  int top_row = baseline - image.top, shift = 0;
+  if (image.rows > 0 && top_row + image.rows <= 0) shift = -top_row;
+  if (image.rows > 0 && top_row >= def.ysize) shift = def.ysize - image.rows - top_row;
+  // Hinting at the smallest sizes can drop a thin mark entirely; its box
+  // then stands for it, so that the character is not blank.
+  std::vector<uint8_t> pixels(image.pixels, image.pixels + image.width * image.rows);
+  bool any = false;
+  for (uint8_t p : pixels) any = any || p;
+  if (!any && unicode != 0x20 && unicode != 0xA0) pixels.assign(pixels.size(), 1);
   for (int r = 0; r < image.rows; ++r) {
-    int y = baseline - image.top + r;
+    int y = top_row + shift + r;
     if (y < 0 || y >= def.ysize) continue;
     for (int c = 0; c < image.width; ++c) {
       int x = pen + image.left + c;
-      if (x >= 0 && x < g.width && image.pixels[r * image.width + c]) g.rows[y][x] = '*';
+      if (x >= 0 && x < g.width && pixels[r * image.width + c]) g.rows[y][x] = '*';
     }
   }
+  if (def.embolden)
+    for (std::string& row : g.rows)
+      for (int x = g.width - 1; x > 0; --x)
+        if (row[x - 1] == '*') row[x] = '*';
   return g;
 }
 
@@ -126,8 +144,9 @@ std::vector<std::string> make_font_text(const FontDef& def) {
   vqplatform_face* face = open_source(def);
   if (!face) return {};
   vqplatform_face_metrics m = vqplatform_face_get_metrics(face);
-  // Bitmap fonts of the exact cell keep their own rows; the others sit on the stated baseline.
-  int baseline = m.height == def.ysize ? m.ascent : def.ascent;
+  // Bitmap fonts of the exact cell keep their own rows; rendered ones sit on
+  // the stated baseline.
+  int baseline = is_bitmap_file(def) && m.height == def.ysize ? m.ascent : def.ascent;
   vqplatform_glyph_image blank{};
   int blank_width = vqplatform_face_glyph(face, ' ', &blank) ? blank.advance : def.xsize / 3;
   vqplatform_face* fallback = nullptr;
