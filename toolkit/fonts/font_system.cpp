@@ -56,7 +56,7 @@ Spec parse_spec(const char* text) {
 // One glyph drawn into the work area two cells wide at x = cell / 2, then
 // cut to its ink columns and widened on both sides to its advance.
 void cut_glyph(vqplatform_face* face, int code, int cell, int height, int ascent, int blank_advance,
-               bool underline, std::vector<uint8_t>* data, int* width_out) {
+               bool underline, int fixed_advance, std::vector<uint8_t>* data, int* width_out) {
   int area_w = 2 * cell;
   std::vector<uint8_t> area(static_cast<size_t>(area_w) * height, 0);
   vqplatform_glyph_image g{};
@@ -91,6 +91,12 @@ void cut_glyph(vqplatform_face* face, int code, int cell, int height, int ascent
     ++width;
     if (step % 2 == 0 && start > 0) --start;
   }
+  // In a face of one advance for all, a glyph whose ink spills over it (a
+  // bold dash) is cut back to the advance, so the font stays monospace.
+  if (fixed_advance > 0 && width > fixed_advance) {
+    start += (width - fixed_advance) / 2;
+    width = fixed_advance;
+  }
   for (int y = 0; y < height; ++y)
     for (int x = start; x < start + width; ++x)
       data->push_back(x < area_w ? area[static_cast<size_t>(y) * area_w + x] : 0);
@@ -113,13 +119,22 @@ int create_system_font(const char* text) {
   vqplatform_glyph_image blank{};
   int blank_advance = vqplatform_face_glyph(face, ' ', &blank) ? blank.advance : cell;
 
+  int fixed_advance = 0;
+  for (int code = 32; code < 255; ++code) {
+    vqplatform_glyph_image g{};
+    int unicode = vqfont_unicode_of(code);
+    if (!unicode || !vqplatform_face_glyph(face, unicode, &g)) continue;
+    if (fixed_advance == 0) fixed_advance = g.advance;
+    else if (g.advance != fixed_advance) fixed_advance = -1;
+  }
+
   vqfont_record record;
   vqfont_record_reset(&record);
   std::vector<uint8_t> data;
   for (int i = 0; i < 223; ++i) {
     record.offsets[i] = static_cast<int>(data.size());
-    cut_glyph(face, 32 + i, cell, m.height, m.ascent, blank_advance, spec.underline, &data,
-              &record.widths[i]);
+    cut_glyph(face, 32 + i, cell, m.height, m.ascent, blank_advance, spec.underline, fixed_advance,
+              &data, &record.widths[i]);
   }
   record.offsets[223] = static_cast<int>(data.size());
   vqplatform_face_close(face);
