@@ -115,4 +115,17 @@ TEST(PixmapGreyed, TruecolorIsReducedFirstAndTheThresholdIsAMeanOf129) {
   EXPECT_EQ(p.at(0, 1), 0x0000FF);
 }
 
+TEST(PixmapGreyed, RightColumnAlwaysGetsItsWhiteEdge) {
+  // The lower right of the last column lies outside, whatever the next row holds.
+  TestPixmap p(2, 3, VQPX_PALETTE8);
+  vqpxmap_clear(&p.pm, 255);
+  vqpxmap_setpixel(&p.pm, 1, 0, 0);
+  vqpxmap_setpixel(&p.pm, 0, 2, 0);
+  ASSERT_TRUE(vqpxmap_makegreyed(&p.pm));
+  EXPECT_EQ(p.at(1, 0), 0x808080);
+  EXPECT_EQ(p.at(2, 1), 0xFFFFFF);
+  EXPECT_EQ(p.at(1, 3), 0xFFFFFF);
+  EXPECT_EQ(p.at(0, 1), static_cast<int32_t>(p->palette[255]));
+}
+
 }  // namespace
