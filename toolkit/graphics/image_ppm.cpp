@@ -66,8 +66,12 @@ bool parse(const char* func, const uint8_t* b, size_t size, ppm_header* h, bool 
     return false;
   }
   if (!need_maxval) return true;
-  if (!next_line(b, size, &pos, &line, &len) || len > kMaxHeaderLine ||
-      !read_number(line, line + len, &h->maxval) || h->maxval < 1 || h->maxval > 255) {
+  if (!next_line(b, size, &pos, &line, &len)) {
+    vqimage_report("%s: the header ends before the maximum value\n", func);
+    return false;
+  }
+  if (len > kMaxHeaderLine || !read_number(line, line + len, &h->maxval) || h->maxval < 1 ||
+      h->maxval > 255) {
     vqimage_report("%s: only maximum values from 1 to 255 are read\n", func);
     return false;
   }
