@@ -49,9 +49,7 @@ int vqfont_drawtextbox(vqpxmap* surface, int handle, int box_x, int box_y, int b
         width += vqfont_charwidth(handle, *end);
         if (*end++ == '-') break;
       }
-      // A word at the left edge already has the whole width; wrapping it
-      // there would only leave an empty line behind.
-      if (b.x > b.left && b.x + width >= b.right) {
+      if (b.x + width >= b.right) {
         b.x = b.left;
         b.y += height;
       }
