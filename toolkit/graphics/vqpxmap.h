@@ -5,6 +5,9 @@
 // operation clips to the pixmap, so callers may pass coordinates outside it.
 // Colors are 0x00RRGGBB values; a palette pixmap takes the value unchanged
 // as its palette index. -1 means "no color".
+//
+// A refused operation returns false (or -1) and prints one line on standard
+// output, "function: problem", leaving the pixmap as it was.
 #pragma once
 
 #include <cstddef>
@@ -44,7 +47,9 @@ struct vqpxmap {
 
 void vqpxmap_init(vqpxmap* pm);                 // all fields 0, next_free_entry 254
 // Allocates zeroed pixels for pm->width x pm->height in pm->format and sets
-// the default palette. Format 5 needs pm->window set (see vqpxmap_attach_window).
+// the default palette; pixels held before are released. Sizes outside
+// 0..VQPX_MAX_SIDE are refused. Format 5 gets a zeroed back buffer that
+// reaches a window once pm->window is set (see vqpxmap_attach_window).
 bool vqpxmap_allocate(vqpxmap* pm);
 void vqpxmap_free(vqpxmap* pm);                 // releases everything, re-initialises
 bool vqpxmap_resize(vqpxmap* pm, int width, int height);
@@ -84,6 +89,9 @@ void vqpxmap_setpalette(vqpxmap* pm, int index, int32_t color);
 bool vqpxmap_duplicate(vqpxmap* out, const vqpxmap* src, int x, int y, int width, int height);
 bool vqpxmap_convert(vqpxmap* pm, int format, int32_t transparent);
 bool vqpxmap_convert2truecolor(vqpxmap* pm, int32_t transparent);
+// Pixels equal to `transparent` become index 255, and palette entry 255
+// takes that color (unless it is -1). More than 255 colors are reduced to
+// two bits per component.
 bool vqpxmap_convert2palette8(vqpxmap* pm, int32_t transparent);
 bool vqpxmap_convert2server(vqpxmap* pm);
 // Frees the pixels and makes pm a screen pixmap of `window` at its size.
@@ -93,6 +101,11 @@ bool vqpxmap_convert2screen(vqpxmap* pm, int window);
 // palette_code (palette8 into palette8): 0 map colors, 1 copy indexes and skip
 // 255, 2 not supported, 3 copy indexes including 255 and take the palette.
 // flag is accepted for the callers' sake and has no effect.
+// Into a server or directx pixmap, palette8 and truecolor sources keep their
+// transparency and platform-held sources are copied as they are; into a
+// screen pixmap, truecolor and platform-held sources are copied as they are.
+// The source is never changed (a directx destination takes any source as a
+// server one would).
 bool vqpxmap_merge(vqpxmap* dst, const vqpxmap* src, int dx, int dy, int sx, int sy, int width,
                    int height, int palette_code, int flag);
 // Halves a truecolor pixmap in place by averaging 2 x 2 blocks (an odd last
