@@ -32,14 +32,12 @@ bool next_line(const uint8_t* b, size_t size, size_t* pos, const char** text, si
 // A decimal number of at most 9 digits, so that it fits an int.
 const char* read_number(const char* p, const char* end, int* out) {
   while (p < end && (*p == ' ' || *p == '\t')) ++p;
-  int digits = 0, v = 0;
-  while (p < end && std::isdigit(static_cast<unsigned char>(*p)) && digits < 10) {
-    v = v * 10 + (*p - '0');
-    ++p;
-    ++digits;
-  }
+  int digits = 0;
+  int64_t v = 0;
+  for (; p < end && std::isdigit(static_cast<unsigned char>(*p)); ++p)
+    if (++digits <= 9) v = v * 10 + (*p - '0');
   if (digits == 0 || digits > 9) return nullptr;
-  *out = v;
+  *out = static_cast<int>(v);
   return p;
 }
 
