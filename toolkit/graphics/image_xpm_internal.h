@@ -7,21 +7,21 @@
 #include <string>
 #include <vector>
 
-// Width and height from the first string of an XPM text; false, silently,
-// when there is no sound header (the caller reports). Reads nothing beyond
-// the first string.
+// Width and height from the first string of an XPM text (cut as
+// vqxpm_split cuts it); false, silently, when there is no sound header (the
+// caller reports). Reads nothing beyond the first string.
 bool vqxpm_read_sizes(const uint8_t* bytes, size_t size, int* w, int* h);
 
 // The string array of an XPM text: everything before the first '"' is
 // skipped, characters inside quotes are collected, and a ',' outside quotes
 // ends one string. A quoted string that meets a line break or the end of the
 // text before its closing quote ends the scan: the strings before it are
-// kept and `unclosed` is set.
+// kept and `unclosed` is set. The scan stops after `limit` strings.
 struct vqxpm_strings {
   std::vector<std::string> items;
   bool unclosed = false;
 };
-vqxpm_strings vqxpm_split(const uint8_t* bytes, size_t size);
+vqxpm_strings vqxpm_split(const uint8_t* bytes, size_t size, size_t limit = SIZE_MAX);
 
 // Reads up to `wanted` blank-separated decimal numbers from the start of a
 // header string; returns how many were read, or -1 for a number above

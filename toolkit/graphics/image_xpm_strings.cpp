@@ -29,7 +29,7 @@ std::string vqxpm_code(int value, int chars_per_pixel) {
 
 // A string may be written in several quoted pieces ("ab" "cd"), which are
 // joined as a C compiler would join them; only a comma outside quotes ends it.
-vqxpm_strings vqxpm_split(const uint8_t* bytes, size_t size) {
+vqxpm_strings vqxpm_split(const uint8_t* bytes, size_t size, size_t limit) {
   vqxpm_strings out;
   const uint8_t* first = static_cast<const uint8_t*>(memchr(bytes, '"', size));
   if (!first) return out;
@@ -52,6 +52,7 @@ vqxpm_strings vqxpm_split(const uint8_t* bytes, size_t size) {
       out.items.push_back(std::move(current));
       current.clear();
       pending = false;
+      if (out.items.size() >= limit) return out;
     }
   }
   if (inside) {
@@ -81,15 +82,13 @@ int vqxpm_header_numbers(const char* text, size_t size, long* values, int wanted
   return count;
 }
 
+// The header is the first string as the reader cuts it, pieces joined.
 bool vqxpm_read_sizes(const uint8_t* bytes, size_t size, int* w, int* h) {
-  const uint8_t* open = static_cast<const uint8_t*>(memchr(bytes, '"', size));
-  if (!open) return false;
-  size_t start = size_t(open - bytes) + 1, end = start;
-  while (end < size && bytes[end] != '"' && !line_break(bytes[end])) ++end;
-  if (end >= size || bytes[end] != '"') return false;
+  vqxpm_strings first = vqxpm_split(bytes, size, 1);
+  if (first.items.empty()) return false;
+  const std::string& header = first.items[0];
   long values[2];
-  if (vqxpm_header_numbers(reinterpret_cast<const char*>(bytes) + start, end - start, values, 2) != 2)
-    return false;
+  if (vqxpm_header_numbers(header.data(), header.size(), values, 2) != 2) return false;
   *w = int(values[0]);
   *h = int(values[1]);
   return true;
