@@ -192,6 +192,6 @@ int main(int argc, char** argv) {
   }
   if (argc == 4 && strcmp(argv[1], "convert") == 0) return convert(argv[2], argv[3]);
   if (argc == 3 && strcmp(argv[1], "size") == 0) return size(argv[2]);
-  fputs(kUsage, stderr);
+  fputs("usage: vqimage convert IN OUT | vqimage size FILE (vqimage --help explains)\n", stderr);
   return 2;
 }
