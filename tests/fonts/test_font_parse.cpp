@@ -91,6 +91,18 @@ TEST_F(FontParse, ShortRowsArePaddedAndLongRowsCut) {
   EXPECT_EQ(bits[0] | bits[1] | bits[2], 0);
 }
 
+TEST_F(FontParse, LaterCharsOf223EmptiesTheLastEntry) {
+  FontText f = make_font("Late", 3, 224, [](int) { return 2; }, diagonal);
+  f.lines.insert(f.lines.begin() + f.find("data:"), "chars=223");
+  f.lines.resize(f.lines.size() - 3);   // the rows of glyph 223 are not needed now
+  int id = vqfont_register_text(f.pointers());
+  vqfont_info info{};
+  ASSERT_TRUE(vqfont_describe(id, &info));
+  EXPECT_EQ(info.widths[223], 0);
+  EXPECT_EQ(info.offsets[223], 0);
+  EXPECT_EQ(info.widths[222], 2);
+}
+
 TEST_F(FontParse, CharsOfTwoHundredTwentyThree) {
   FontText f = make_font("Short", 3, 223, [](int) { return 2; }, diagonal);
   int id = vqfont_register_text(f.pointers());
@@ -194,6 +206,13 @@ TEST_F(FontParse, HostileTextsAreRefused) {
     FontText f = base();
     f.lines.erase(f.lines.begin() + f.find("propdataoffset="));
     expect_refused(f, "no offset list");
+  }
+  {
+    // A glyph count changed after the lists were read would leave widths
+    // and offsets unchecked against the (smaller) glyph data.
+    FontText f = base();
+    f.lines.insert(f.lines.begin() + f.find("data:"), "chars=2");
+    expect_refused(f, "chars after the lists");
   }
   {
     FontText f = base();

@@ -89,6 +89,9 @@ bool vqfont_parse(const char* const* lines, size_t line_count, vqfont_record* re
     }
   }
   if (!have_data) return refuse(record, "no data: line");
+  // A chars= line after the lists must not leave entries unchecked.
+  if (chars != 223 && chars != 224) return refuse(record, "chars= must be 223 or 224");
+  for (int i = static_cast<int>(chars); i < VQFONT_GLYPHS; ++i) record->widths[i] = record->offsets[i] = 0;
   if (!have_widths || !have_offsets) return refuse(record, "propxs= or propdataoffset= missing");
   if (ysize < 1 || ysize > kMaxHeight) return refuse(record, "absurd ysize");
   long total_width = 0;
