@@ -165,6 +165,10 @@ TEST_F(BmpTest, OtherTargetsGoThroughATruecolorCopy) {
   TestPixmap server(3, 3, VQPX_SERVER);
   ASSERT_TRUE(load(&server.pm, b));
   EXPECT_EQ(server.at(2, 2), int32_t(pattern_at(2, 2)));
+  TestPixmap directx(3, 3, VQPX_DIRECTX);
+  ASSERT_TRUE(load(&directx.pm, b, 1, 0));
+  EXPECT_EQ(directx.at(2, 1), int32_t(pattern_at(1, 1)));
+  EXPECT_EQ(directx.at(0, 1), 0);
 
   // The merged rectangle can be limited.
   TestPixmap part(6, 6, VQPX_PALETTE8);
