@@ -89,6 +89,8 @@ TEST(XpmWriter, CodesAndCharactersPerPixel) {
     char header[64];
     snprintf(header, sizeof header, "\"%d 1 %d %d\",\n", colors, colors + 1, cpp);
     EXPECT_NE(text.find(header), std::string::npos) << text.substr(0, 80);
+    // The transparent code is as wide as every other code.
+    EXPECT_NE(text.find(cpp == 2 ? "\n\"  \tc None\",\n" : "\n\" \tc None\",\n"), std::string::npos);
     EXPECT_EQ(img.pm.format, VQPX_TRUECOLOR);   // the caller's pixmap is not converted
     pixmap back;
     ASSERT_TRUE(vqpxmap_loadfromfile_xpm(&back.pm, path.c_str()));
