@@ -12,21 +12,12 @@
 #include <string>
 #include <vector>
 
+#include "test_pxmap_util.h"
 #include "vqimagefile.h"
 
 namespace {
 
-struct pixmap {
-  vqpxmap pm;
-  pixmap(int w, int h, int format) {
-    vqpxmap_init(&pm);
-    pm.width = w;
-    pm.height = h;
-    pm.format = format;
-    EXPECT_TRUE(vqpxmap_allocate(&pm));
-  }
-  ~pixmap() { vqpxmap_free(&pm); }
-};
+using pixmap = TestPixmap;
 
 std::string temp_path(const std::string& name) { return std::string(VQ_BINARY_DIR) + "/imgB_doc_" + name; }
 
@@ -181,15 +172,15 @@ TEST(DocExport, PageGrowsForLargePicturesAndRefusesOtherFormats) {
   EXPECT_NE(pdf.find("q 700 0 0 10 5 0 cm"), std::string::npos);
 
   pixmap p16(2, 2, VQPX_PALETTE16);
-  testing::internal::CaptureStderr();
+  testing::internal::CaptureStdout();
   EXPECT_FALSE(vqpxmap_savetofile_ps(&p16.pm, temp_path("p16.ps").c_str(), 0, 0));
   EXPECT_FALSE(vqpxmap_savetofile_pdf(&p16.pm, temp_path("p16.pdf").c_str(), 0, 0));
-  EXPECT_EQ(testing::internal::GetCapturedStderr(),
+  EXPECT_EQ(testing::internal::GetCapturedStdout(),
             "vqpxmap_savetofile_ps: unsupported format 2\nvqpxmap_savetofile_pdf: unsupported format 2\n");
   pixmap one(1, 1, VQPX_TRUECOLOR);
-  testing::internal::CaptureStderr();
+  testing::internal::CaptureStdout();
   EXPECT_FALSE(vqpxmap_savetofile_pdf(&one.pm, "/nonexistent-dir/a.pdf", 0, 0));
-  EXPECT_EQ(testing::internal::GetCapturedStderr(), "vqpxmap_savetofile_pdf: cannot open /nonexistent-dir/a.pdf\n");
+  EXPECT_EQ(testing::internal::GetCapturedStdout(), "vqpxmap_savetofile_pdf: cannot open /nonexistent-dir/a.pdf\n");
 }
 
 // Renders a document with a viewer's command (page.ppm is its output) and

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "test_pxmap_util.h"
 #include "vqimagefile.h"
 
 namespace {
@@ -45,17 +46,7 @@ std::string temp_path(const char* name) {
   return std::string(VQ_BINARY_DIR) + "/imgB_png_" + name;
 }
 
-struct pixmap {
-  vqpxmap pm;
-  pixmap(int w, int h, int format) {
-    vqpxmap_init(&pm);
-    pm.width = w;
-    pm.height = h;
-    pm.format = format;
-    EXPECT_TRUE(vqpxmap_allocate(&pm));
-  }
-  ~pixmap() { vqpxmap_free(&pm); }
-};
+using pixmap = TestPixmap;
 
 uint32_t pattern(int x, int y) {
   return uint32_t((x * 37 + y * 11) & 0xFF) << 16 | uint32_t(y * 3 & 0xFF) << 8 | uint32_t((x ^ y) & 0xFF);
@@ -228,15 +219,15 @@ TEST(PngWriter, RefusesWhatItCannotWrite) {
   pixmap wide(10923, 1, VQPX_TRUECOLOR);
   std::string path = temp_path("wide.png");
   std::remove(path.c_str());
-  testing::internal::CaptureStderr();
+  testing::internal::CaptureStdout();
   EXPECT_FALSE(vqpxmap_savetofile_png(&wide.pm, path.c_str()));
-  EXPECT_EQ(testing::internal::GetCapturedStderr(),
+  EXPECT_EQ(testing::internal::GetCapturedStdout(),
             "vqpxmap_savetofile_png: width 10923 too large (at most 10922)\n");
   EXPECT_EQ(fopen(path.c_str(), "rb"), nullptr);
 
   pixmap one(1, 1, VQPX_TRUECOLOR);
-  testing::internal::CaptureStderr();
+  testing::internal::CaptureStdout();
   EXPECT_FALSE(vqpxmap_savetofile_png(&one.pm, "/nonexistent-dir/x.png"));
-  EXPECT_EQ(testing::internal::GetCapturedStderr(),
+  EXPECT_EQ(testing::internal::GetCapturedStdout(),
             "vqpxmap_savetofile_png: cannot open /nonexistent-dir/x.png\n");
 }

@@ -75,13 +75,11 @@ inline std::vector<int32_t> pixels_of(const vqpxmap* pm) {
   return v;
 }
 
-// What a call printed as diagnostics (on either output).
+// What a call printed as diagnostics.
 inline std::string diagnostics_of(const std::function<void()>& call) {
   testing::internal::CaptureStdout();
-  testing::internal::CaptureStderr();
   call();
-  std::string err = testing::internal::GetCapturedStderr();
-  return testing::internal::GetCapturedStdout() + err;
+  return testing::internal::GetCapturedStdout();
 }
 
 // A palette pixmap's index shows the color, exactly or as the nearest of

@@ -10,22 +10,12 @@
 #include <vector>
 
 #include "image_xpm_internal.h"
+#include "test_pxmap_util.h"
 #include "vqimagefile.h"
 
 namespace {
 
-struct pixmap {
-  vqpxmap pm;
-  pixmap() { vqpxmap_init(&pm); }
-  pixmap(int w, int h, int format) {
-    vqpxmap_init(&pm);
-    pm.width = w;
-    pm.height = h;
-    pm.format = format;
-    EXPECT_TRUE(vqpxmap_allocate(&pm));
-  }
-  ~pixmap() { vqpxmap_free(&pm); }
-};
+using pixmap = TestPixmap;
 
 std::string temp_path(const char* name) { return std::string(VQ_BINARY_DIR) + "/" + name; }
 
@@ -103,9 +93,9 @@ TEST(XpmWriter, TooManyColorsAreReducedWithAWarning) {
   pixmap img(20, 15, VQPX_TRUECOLOR);
   for (int i = 0; i < 300; ++i) vqpxmap_setpixel(&img.pm, i % 20, i / 20, i * 0x010307 + 0x203040);
   std::string path = temp_path("imgB_300.xpm");
-  testing::internal::CaptureStderr();
+  testing::internal::CaptureStdout();
   ASSERT_TRUE(vqpxmap_savetofile_xpm(&img.pm, path.c_str()));
-  EXPECT_EQ(testing::internal::GetCapturedStderr(),
+  EXPECT_EQ(testing::internal::GetCapturedStdout(),
             "vqpxmap_savetofile_xpm warning: too many colors in truecolor-pixmap, reducing to 64\n");
   pixmap back;
   ASSERT_TRUE(vqpxmap_loadfromfile_xpm(&back.pm, path.c_str()));
@@ -122,13 +112,13 @@ TEST(XpmWriter, TooManyColorsAreReducedWithAWarning) {
 
 TEST(XpmWriter, RefusesFormatsWithoutPixels) {
   pixmap p16(2, 2, VQPX_PALETTE16);
-  testing::internal::CaptureStderr();
+  testing::internal::CaptureStdout();
   EXPECT_FALSE(vqpxmap_savetofile_xpm(&p16.pm, temp_path("imgB_p16.xpm").c_str()));
-  EXPECT_EQ(testing::internal::GetCapturedStderr(), "vqpxmap_savetofile_xpm: unsupported format 2\n");
+  EXPECT_EQ(testing::internal::GetCapturedStdout(), "vqpxmap_savetofile_xpm: unsupported format 2\n");
   pixmap one(1, 1, VQPX_PALETTE8);
-  testing::internal::CaptureStderr();
+  testing::internal::CaptureStdout();
   EXPECT_FALSE(vqpxmap_savetofile_xpm(&one.pm, "/nonexistent-dir/a.xpm"));
-  EXPECT_EQ(testing::internal::GetCapturedStderr(),
+  EXPECT_EQ(testing::internal::GetCapturedStdout(),
             "vqpxmap_savetofile_xpm: cannot open /nonexistent-dir/a.xpm\n");
 }
 
@@ -274,9 +264,9 @@ TEST(XpmReader, HostileTexts) {
   const int32_t sound[4] = {0x111111, 0x222222, 0x222222, 0x111111};   // "ab", "ba"
   for (const hostile& c : cases) {
     pixmap img;
-    testing::internal::CaptureStderr();
+    testing::internal::CaptureStdout();
     EXPECT_FALSE(load_text(&img.pm, c.text)) << c.what;
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), c.message) << c.what;
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), c.message) << c.what;
     if (!c.partial) {
       EXPECT_EQ(img.pm.data, nullptr) << c.what;
       EXPECT_EQ(img.pm.width, 0) << c.what;
@@ -295,15 +285,15 @@ TEST(XpmReader, ArraysFilesAndTargets) {
   pixmap img;
   ASSERT_TRUE(vqpxmap_createfrommem_xpm(&img.pm, strings, 5));   // stops at the null entry
   EXPECT_EQ(shown(&img.pm, 0, 0), 0xABCDEF);
-  testing::internal::CaptureStderr();
+  testing::internal::CaptureStdout();
   EXPECT_FALSE(vqpxmap_createfrommem_xpm(&img.pm, strings, 3));   // holds a picture already
-  EXPECT_EQ(testing::internal::GetCapturedStderr(), "vqpxmap_createfrommem_xpm: pixmap is not empty\n");
+  EXPECT_EQ(testing::internal::GetCapturedStdout(), "vqpxmap_createfrommem_xpm: pixmap is not empty\n");
   EXPECT_EQ(shown(&img.pm, 0, 0), 0xABCDEF);
 
   pixmap none;
-  testing::internal::CaptureStderr();
+  testing::internal::CaptureStdout();
   EXPECT_FALSE(vqpxmap_loadfromfile_xpm(&none.pm, "/nonexistent-dir/a.xpm"));
-  EXPECT_EQ(testing::internal::GetCapturedStderr(),
+  EXPECT_EQ(testing::internal::GetCapturedStdout(),
             "vqpxmap_loadfromfile_xpm: cannot open /nonexistent-dir/a.xpm\n");
   EXPECT_EQ(none.pm.data, nullptr);
 }

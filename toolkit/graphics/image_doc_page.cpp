@@ -24,14 +24,14 @@ vqdoc_placement vqdoc_place(const vqpxmap* pm, int xoffset, int yoffset) {
 
 bool vqdoc_rgb(const vqpxmap* pm, std::vector<uint8_t>* rgb, const char* who) {
   if (pm->width < 1 || pm->height < 1) {
-    fprintf(stderr, "%s: empty pixmap\n", who);
+    printf("%s: empty pixmap\n", who);
     return false;
   }
   const size_t n = size_t(pm->width) * size_t(pm->height);
   const uint32_t* truecolor = vqpxmap_rgbpixels(pm);
   const bool palette = pm->format == VQPX_PALETTE8 && pm->data && pm->palette;
   if (!truecolor && !palette) {
-    fprintf(stderr, "%s: unsupported format %d\n", who, pm->format);
+    printf("%s: unsupported format %d\n", who, pm->format);
     return false;
   }
   rgb->resize(n * 3);

@@ -18,8 +18,8 @@ void vqimage_report(const char* format, ...) {
   va_start(args, format);
   vsnprintf(line, sizeof line, format, args);
   va_end(args);
-  fputs(line, stderr);
-  fflush(stderr);
+  fputs(line, stdout);
+  fflush(stdout);
 }
 
 bool vqimage_read_whole(const char* func, const char* filename, std::vector<uint8_t>* out) {

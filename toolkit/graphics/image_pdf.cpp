@@ -62,11 +62,11 @@ bool vqpxmap_savetofile_pdf(vqpxmap* pm, const char* filename, int xoffset, int 
 
   FILE* file = fopen(filename, "wb");
   if (!file) {
-    fprintf(stderr, "vqpxmap_savetofile_pdf: cannot open %s\n", filename);
+    printf("vqpxmap_savetofile_pdf: cannot open %s\n", filename);
     return false;
   }
   bool ok = fwrite(pdf.out.data(), 1, pdf.out.size(), file) == pdf.out.size();
   if (fclose(file) != 0) ok = false;
-  if (!ok) fprintf(stderr, "vqpxmap_savetofile_pdf: cannot write %s\n", filename);
+  if (!ok) printf("vqpxmap_savetofile_pdf: cannot write %s\n", filename);
   return ok;
 }

@@ -62,16 +62,16 @@ bool vqpxmap_savetofile_png(vqpxmap* pm, const char* filename) {
   const uint32_t* pixels = vqpxmap_rgbpixels(pm);
   const int w = pm->width, h = pm->height;
   if (!pixels || w < 1 || h < 1) {
-    fprintf(stderr, "vqpxmap_savetofile_png: empty pixmap\n");
+    printf("vqpxmap_savetofile_png: empty pixmap\n");
     return false;
   }
   if (w > max_width) {
-    fprintf(stderr, "vqpxmap_savetofile_png: width %d too large (at most %d)\n", w, max_width);
+    printf("vqpxmap_savetofile_png: width %d too large (at most %d)\n", w, max_width);
     return false;
   }
   FILE* file = fopen(filename, "wb");
   if (!file) {
-    fprintf(stderr, "vqpxmap_savetofile_png: cannot open %s\n", filename);
+    printf("vqpxmap_savetofile_png: cannot open %s\n", filename);
     return false;
   }
   png_out out{file};
@@ -125,6 +125,6 @@ bool vqpxmap_savetofile_png(vqpxmap* pm, const char* filename) {
 
   bool ok = out.ok;
   if (fclose(file) != 0) ok = false;
-  if (!ok) fprintf(stderr, "vqpxmap_savetofile_png: cannot write %s\n", filename);
+  if (!ok) printf("vqpxmap_savetofile_png: cannot write %s\n", filename);
   return ok;
 }

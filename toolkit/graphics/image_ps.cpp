@@ -50,11 +50,11 @@ bool vqpxmap_savetofile_ps(vqpxmap* pm, const char* filename, int xoffset, int y
 
   FILE* file = fopen(filename, "wb");
   if (!file) {
-    fprintf(stderr, "vqpxmap_savetofile_ps: cannot open %s\n", filename);
+    printf("vqpxmap_savetofile_ps: cannot open %s\n", filename);
     return false;
   }
   bool ok = fwrite(out.data(), 1, out.size(), file) == out.size();
   if (fclose(file) != 0) ok = false;
-  if (!ok) fprintf(stderr, "vqpxmap_savetofile_ps: cannot write %s\n", filename);
+  if (!ok) printf("vqpxmap_savetofile_ps: cannot write %s\n", filename);
   return ok;
 }

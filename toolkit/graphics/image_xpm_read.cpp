@@ -199,10 +199,10 @@ bool load(vqpxmap* pm, const uint8_t* bytes, size_t size, const char* who) {
   char problem[160];
   bool complete = build(pm, views.data(), views.size(), problem, sizeof problem);
   if (split.unclosed) {
-    fprintf(stderr, "%s: string %zu has no closing quote\n", who, views.size() + 1);
+    printf("%s: string %zu has no closing quote\n", who, views.size() + 1);
     return false;
   }
-  if (!complete) fprintf(stderr, "vqpxmap_createfrommem_xpm: %s\n", problem);
+  if (!complete) printf("vqpxmap_createfrommem_xpm: %s\n", problem);
   return complete;
 }
 
@@ -213,7 +213,7 @@ bool vqpxmap_createfrommem_xpm(vqpxmap* pm, const char* const* strings, int coun
   for (int i = 0; i < count && strings && strings[i]; ++i) views.emplace_back(strings[i]);
   char problem[160];
   if (build(pm, views.data(), views.size(), problem, sizeof problem)) return true;
-  fprintf(stderr, "vqpxmap_createfrommem_xpm: %s\n", problem);
+  printf("vqpxmap_createfrommem_xpm: %s\n", problem);
   return false;
 }
 
@@ -224,7 +224,7 @@ bool vqpxmap_loadfrommem_xpm(vqpxmap* pm, const uint8_t* bytes, size_t size) {
 bool vqpxmap_loadfromfile_xpm(vqpxmap* pm, const char* filename) {
   FILE* file = fopen(filename, "rb");
   if (!file) {
-    fprintf(stderr, "vqpxmap_loadfromfile_xpm: cannot open %s\n", filename);
+    printf("vqpxmap_loadfromfile_xpm: cannot open %s\n", filename);
     return false;
   }
   bool too_large = false;
@@ -232,7 +232,7 @@ bool vqpxmap_loadfromfile_xpm(vqpxmap* pm, const char* filename) {
   bool read_error = ferror(file) != 0;
   fclose(file);
   if (too_large || read_error) {
-    fprintf(stderr, "vqpxmap_loadfromfile_xpm: %s: %s\n", filename,
+    printf("vqpxmap_loadfromfile_xpm: %s: %s\n", filename,
             too_large ? "file too large" : "read error");
     return false;
   }

@@ -69,11 +69,11 @@ std::string xpm_text(const vqpxmap* pm, const char* filename) {
 
 bool vqpxmap_savetofile_xpm(vqpxmap* pm, const char* filename) {
   if (pm->format != VQPX_PALETTE8 && pm->format != VQPX_TRUECOLOR) {
-    fprintf(stderr, "vqpxmap_savetofile_xpm: unsupported format %d\n", pm->format);
+    printf("vqpxmap_savetofile_xpm: unsupported format %d\n", pm->format);
     return false;
   }
   if (!pm->data || pm->width < 1 || pm->height < 1) {
-    fprintf(stderr, "vqpxmap_savetofile_xpm: empty pixmap\n");
+    printf("vqpxmap_savetofile_xpm: empty pixmap\n");
     return false;
   }
   vqpxmap copy;
@@ -82,7 +82,7 @@ bool vqpxmap_savetofile_xpm(vqpxmap* pm, const char* filename) {
   if (pm->format == VQPX_TRUECOLOR) {
     if (!vqpxmap_duplicate(&copy, pm, 0, 0, pm->width, pm->height)) return false;
     if (count_colors(&copy, 256) >= 256) {
-      fprintf(stderr,
+      printf(
               "vqpxmap_savetofile_xpm warning: too many colors in truecolor-pixmap, reducing to 64\n");
       uint32_t* px = reinterpret_cast<uint32_t*>(copy.data);
       for (size_t i = 0, n = size_t(copy.width) * size_t(copy.height); i < n; ++i)
@@ -99,11 +99,11 @@ bool vqpxmap_savetofile_xpm(vqpxmap* pm, const char* filename) {
 
   FILE* file = fopen(filename, "wb");
   if (!file) {
-    fprintf(stderr, "vqpxmap_savetofile_xpm: cannot open %s\n", filename);
+    printf("vqpxmap_savetofile_xpm: cannot open %s\n", filename);
     return false;
   }
   bool ok = fwrite(text.data(), 1, text.size(), file) == text.size();
   if (fclose(file) != 0) ok = false;
-  if (!ok) fprintf(stderr, "vqpxmap_savetofile_xpm: cannot write %s\n", filename);
+  if (!ok) printf("vqpxmap_savetofile_xpm: cannot write %s\n", filename);
   return ok;
 }
