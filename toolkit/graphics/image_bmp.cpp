@@ -89,9 +89,6 @@ bool vqpxmap_loadfrommem_bmp(vqpxmap* pm, const uint8_t* bytes, size_t size, int
 
 bool vqpxmap_loadfromfile_bmp(vqpxmap* pm, const char* filename, int x0, int y0, int width,
                               int height, const char* options) {
-  const char* func = "vqpxmap_loadfromfile_bmp";
-  std::vector<uint8_t> bytes;
-  if (!vqimage_read_whole(func, filename, &bytes)) return false;
-  return vqimage_load(kCodec, func, bytes.data(), bytes.size(), pm, x0, y0, width, height,
-                      options);
+  return vqimage_load_file(kCodec, "vqpxmap_loadfromfile_bmp", filename, pm, x0, y0, width,
+                           height, options);
 }

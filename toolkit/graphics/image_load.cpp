@@ -133,3 +133,10 @@ bool vqimage_load(const vqimage_codec& codec, const char* func, const uint8_t* b
   if (transparent_option(options, &transparent)) vqpxmap_settransparent(pm, transparent);
   return ok;
 }
+
+bool vqimage_load_file(const vqimage_codec& codec, const char* func, const char* filename,
+                       vqpxmap* pm, int x0, int y0, int width, int height, const char* options) {
+  std::vector<uint8_t> bytes;
+  if (!vqimage_read_whole(func, filename, &bytes)) return false;
+  return vqimage_load(codec, func, bytes.data(), bytes.size(), pm, x0, y0, width, height, options);
+}

@@ -43,6 +43,9 @@ struct vqimage_codec {
 // options may carry transparentcolor= (hexadecimal).
 bool vqimage_load(const vqimage_codec& codec, const char* func, const uint8_t* bytes, size_t size,
                   vqpxmap* pm, int x0, int y0, int width, int height, const char* options);
+// The same for a file, taken into memory first.
+bool vqimage_load_file(const vqimage_codec& codec, const char* func, const char* filename,
+                       vqpxmap* pm, int x0, int y0, int width, int height, const char* options);
 
 // The size checks of the readers, shared with vqgetpicturesizes; false
 // with one line naming func.

@@ -106,9 +106,6 @@ bool vqpxmap_loadfrommem_pcx(vqpxmap* pm, const uint8_t* bytes, size_t size, int
 
 bool vqpxmap_loadfromfile_pcx(vqpxmap* pm, const char* filename, int x0, int y0, int width,
                               int height, const char* options) {
-  const char* func = "vqpxmap_loadfromfile_pcx";
-  std::vector<uint8_t> bytes;
-  if (!vqimage_read_whole(func, filename, &bytes)) return false;
-  return vqimage_load(kCodec, func, bytes.data(), bytes.size(), pm, x0, y0, width, height,
-                      options);
+  return vqimage_load_file(kCodec, "vqpxmap_loadfromfile_pcx", filename, pm, x0, y0, width,
+                           height, options);
 }
