@@ -1,4 +1,5 @@
 // Pixel access in the memory formats: bounds, clipping and the stored values.
+#include "test_pxmap_util.h"
 #include "vqpxmap.h"
 
 #include <gtest/gtest.h>
@@ -7,17 +8,7 @@
 
 namespace {
 
-struct Pixmap {
-  vqpxmap pm;
-  Pixmap(int w, int h, int format) {
-    vqpxmap_init(&pm);
-    pm.width = w;
-    pm.height = h;
-    pm.format = format;
-    EXPECT_TRUE(vqpxmap_allocate(&pm));
-  }
-  ~Pixmap() { vqpxmap_free(&pm); }
-};
+using Pixmap = TestPixmap;
 
 TEST(PixmapPixels, EdgeOfTheImageReadsMinusOneAndWritesNothing) {
   for (int format : {VQPX_PALETTE8, VQPX_PALETTE16, VQPX_TRUECOLOR, VQPX_SERVER, VQPX_DIRECTX}) {
