@@ -2,12 +2,43 @@
 #pragma once
 
 #include "vqfont.h"
+#include "vqpxmap.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <string>
 #include <vector>
+
+// A white truecolor drawing surface that frees itself.
+struct Surface {
+  vqpxmap pm;
+  explicit Surface(int w, int h, int32_t fill = 0xFFFFFF) {
+    vqpxmap_init(&pm);
+    pm.width = w;
+    pm.height = h;
+    pm.format = VQPX_TRUECOLOR;
+    EXPECT_TRUE(vqpxmap_allocate(&pm));
+    vqpxmap_clear(&pm, fill);
+  }
+  ~Surface() { vqpxmap_free(&pm); }
+  Surface(const Surface&) = delete;
+  Surface& operator=(const Surface&) = delete;
+  int32_t at(int x, int y) const { return vqpxmap_getpixel(&pm, x, y); }
+  bool same(const Surface& o) const {
+    for (int y = 0; y < pm.height; ++y)
+      for (int x = 0; x < pm.width; ++x)
+        if (at(x, y) != o.at(x, y)) return false;
+    return true;
+  }
+  int count(int32_t color) const {
+    int n = 0;
+    for (int y = 0; y < pm.height; ++y)
+      for (int x = 0; x < pm.width; ++x) n += at(x, y) == color;
+    return n;
+  }
+  bool blank() const { return count(0xFFFFFF) == pm.width * pm.height; }
+};
 
 // A font text as lines; pointers() gives the null-terminated array the
 // registration functions take (valid while the FontText lives).

@@ -11,31 +11,6 @@ namespace {
 
 constexpr int32_t kWhite = 0xFFFFFF, kInk = 0x102030, kBack = 0xC0C0C0, kOutline = 0xFF0000;
 
-struct Surface {
-  vqpxmap pm;
-  Surface(int w, int h, int32_t fill = kWhite) {
-    vqpxmap_init(&pm);
-    pm.width = w;
-    pm.height = h;
-    pm.format = VQPX_TRUECOLOR;
-    EXPECT_TRUE(vqpxmap_allocate(&pm));
-    vqpxmap_clear(&pm, fill);
-  }
-  ~Surface() { vqpxmap_free(&pm); }
-  int32_t at(int x, int y) const { return vqpxmap_getpixel(&pm, x, y); }
-  bool same(const Surface& o) const {
-    for (int y = 0; y < pm.height; ++y)
-      for (int x = 0; x < pm.width; ++x)
-        if (at(x, y) != o.at(x, y)) return false;
-    return true;
-  }
-  int count(int32_t color) const {
-    int n = 0;
-    for (int y = 0; y < pm.height; ++y)
-      for (int x = 0; x < pm.width; ++x) n += at(x, y) == color;
-    return n;
-  }
-};
 
 struct Glyph {
   const uint8_t* bits = nullptr;

@@ -10,30 +10,6 @@ namespace {
 
 constexpr int32_t kWhite = 0xFFFFFF, kInk = 0x000080;
 
-struct Surface {
-  vqpxmap pm;
-  Surface(int w, int h) {
-    vqpxmap_init(&pm);
-    pm.width = w;
-    pm.height = h;
-    pm.format = VQPX_TRUECOLOR;
-    EXPECT_TRUE(vqpxmap_allocate(&pm));
-    vqpxmap_clear(&pm, kWhite);
-  }
-  ~Surface() { vqpxmap_free(&pm); }
-  bool same(const Surface& o) const {
-    for (int y = 0; y < pm.height; ++y)
-      for (int x = 0; x < pm.width; ++x)
-        if (vqpxmap_getpixel(&pm, x, y) != vqpxmap_getpixel(&o.pm, x, y)) return false;
-    return true;
-  }
-  bool blank() const {
-    for (int y = 0; y < pm.height; ++y)
-      for (int x = 0; x < pm.width; ++x)
-        if (vqpxmap_getpixel(&pm, x, y) != kWhite) return false;
-    return true;
-  }
-};
 
 struct Placed {
   int code, x, y;

@@ -1,6 +1,6 @@
 // System fonts: a font specification ("Courier New,points=20,bold") is
 // rasterized once into the toolkit's bitmap form and registered under the
-// whole specification, so later requests find it by name.
+// whole font specification, so later requests find it by name.
 #include "font_record.h"
 #include "vqfont.h"
 #include "vqfont_cp1252.h"
