@@ -180,7 +180,7 @@ TEST(DocExport, PageGrowsForLargePicturesAndRefusesOtherFormats) {
   pixmap one(1, 1, VQPX_TRUECOLOR);
   testing::internal::CaptureStdout();
   EXPECT_FALSE(vqpxmap_savetofile_pdf(&one.pm, "/nonexistent-dir/a.pdf", 0, 0));
-  EXPECT_EQ(testing::internal::GetCapturedStdout(), "vqpxmap_savetofile_pdf: cannot open /nonexistent-dir/a.pdf\n");
+  EXPECT_EQ(testing::internal::GetCapturedStdout(), "vqpxmap_savetofile_pdf: cannot create /nonexistent-dir/a.pdf\n");
 }
 
 // Renders a document with a viewer's command (page.ppm is its output) and

@@ -229,5 +229,5 @@ TEST(PngWriter, RefusesWhatItCannotWrite) {
   testing::internal::CaptureStdout();
   EXPECT_FALSE(vqpxmap_savetofile_png(&one.pm, "/nonexistent-dir/x.png"));
   EXPECT_EQ(testing::internal::GetCapturedStdout(),
-            "vqpxmap_savetofile_png: cannot open /nonexistent-dir/x.png\n");
+            "vqpxmap_savetofile_png: cannot create /nonexistent-dir/x.png\n");
 }

@@ -119,7 +119,7 @@ TEST(XpmWriter, RefusesFormatsWithoutPixels) {
   testing::internal::CaptureStdout();
   EXPECT_FALSE(vqpxmap_savetofile_xpm(&one.pm, "/nonexistent-dir/a.xpm"));
   EXPECT_EQ(testing::internal::GetCapturedStdout(),
-            "vqpxmap_savetofile_xpm: cannot open /nonexistent-dir/a.xpm\n");
+            "vqpxmap_savetofile_xpm: cannot create /nonexistent-dir/a.xpm\n");
 }
 
 TEST(XpmReader, ColourSyntax) {

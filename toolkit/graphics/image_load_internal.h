@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <string>
 #include <vector>
 
 #include "vqpxmap.h"
@@ -70,6 +71,8 @@ inline uint32_t vqimage_le32(const uint8_t* p) {
 // every writer of BMP, PCX and PPM does first. False (one line) for a
 // pixmap that cannot be converted or holds no pixels.
 bool vqimage_truecolor_for_writing(const char* func, vqpxmap* pm);
+// Writes a whole file made in memory through vqimage_out.
+bool vqimage_write_file(const char* func, const char* filename, const std::string& bytes);
 
 // A file written through a buffer of 49152 bytes. A failed write is
 // remembered; close() reports it once and removes the half-written file.

@@ -65,3 +65,10 @@ bool vqimage_out::close() {
   }
   return ok;
 }
+
+bool vqimage_write_file(const char* func, const char* filename, const std::string& bytes) {
+  vqimage_out out;
+  if (!out.open(func, filename)) return false;
+  out.bytes(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
+  return out.close();
+}

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "image_doc_internal.h"
+#include "image_load_internal.h"
 #include "vqimagefile.h"
 
 namespace {
@@ -60,13 +61,5 @@ bool vqpxmap_savetofile_pdf(vqpxmap* pm, const char* filename, int xoffset, int 
   pdf.out += "trailer\n<< /Size " + n(long(pdf.offsets.size() + 1)) +
              " /Root 1 0 R >>\nstartxref\n" + n(long(xref)) + "\n%%EOF\n";
 
-  FILE* file = fopen(filename, "wb");
-  if (!file) {
-    printf("vqpxmap_savetofile_pdf: cannot open %s\n", filename);
-    return false;
-  }
-  bool ok = fwrite(pdf.out.data(), 1, pdf.out.size(), file) == pdf.out.size();
-  if (fclose(file) != 0) ok = false;
-  if (!ok) printf("vqpxmap_savetofile_pdf: cannot write %s\n", filename);
-  return ok;
+  return vqimage_write_file("vqpxmap_savetofile_pdf", filename, pdf.out);
 }

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "image_load_internal.h"
 #include "vqimagefile.h"
 
 namespace {
@@ -19,15 +20,12 @@ void put_be32(uint8_t* out, uint32_t v) {
   out[3] = uint8_t(v);
 }
 
-// Writes through stdio and keeps the CRC of the chunk being written.
+// Keeps the CRC of the chunk being written.
 struct png_out {
-  FILE* file;
+  vqimage_out file;
   uint32_t crc = 0;
-  bool ok = true;
 
-  void raw(const uint8_t* bytes, size_t n) {
-    if (ok && n && fwrite(bytes, 1, n, file) != n) ok = false;
-  }
+  void raw(const uint8_t* bytes, size_t n) { file.bytes(bytes, n); }
   void body(const uint8_t* bytes, size_t n) {
     crc = vqpng_crc32(crc, bytes, n);
     raw(bytes, n);
@@ -69,12 +67,8 @@ bool vqpxmap_savetofile_png(vqpxmap* pm, const char* filename) {
     printf("vqpxmap_savetofile_png: width %d too large (at most %d)\n", w, max_width);
     return false;
   }
-  FILE* file = fopen(filename, "wb");
-  if (!file) {
-    printf("vqpxmap_savetofile_png: cannot open %s\n", filename);
-    return false;
-  }
-  png_out out{file};
+  png_out out;
+  if (!out.file.open("vqpxmap_savetofile_png", filename)) return false;
   static const uint8_t signature[8] = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
   out.raw(signature, 8);
 
@@ -123,8 +117,5 @@ bool vqpxmap_savetofile_png(vqpxmap* pm, const char* filename) {
   out.begin_chunk("IEND", 0);
   out.end_chunk();
 
-  bool ok = out.ok;
-  if (fclose(file) != 0) ok = false;
-  if (!ok) printf("vqpxmap_savetofile_png: cannot write %s\n", filename);
-  return ok;
+  return out.file.close();
 }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "image_doc_internal.h"
+#include "image_load_internal.h"
 #include "vqimagefile.h"
 
 namespace {
@@ -48,13 +49,5 @@ bool vqpxmap_savetofile_ps(vqpxmap* pm, const char* filename, int xoffset, int y
   }
   out += "grestore\nshowpage\n%%Trailer\n%%EOF\n";
 
-  FILE* file = fopen(filename, "wb");
-  if (!file) {
-    printf("vqpxmap_savetofile_ps: cannot open %s\n", filename);
-    return false;
-  }
-  bool ok = fwrite(out.data(), 1, out.size(), file) == out.size();
-  if (fclose(file) != 0) ok = false;
-  if (!ok) printf("vqpxmap_savetofile_ps: cannot write %s\n", filename);
-  return ok;
+  return vqimage_write_file("vqpxmap_savetofile_ps", filename, out);
 }

@@ -7,6 +7,7 @@
 #include <unordered_set>
 
 #include "image_xpm_internal.h"
+#include "image_load_internal.h"
 #include "vqimagefile.h"
 
 namespace {
@@ -97,13 +98,5 @@ bool vqpxmap_savetofile_xpm(vqpxmap* pm, const char* filename) {
   std::string text = xpm_text(source, filename);
   vqpxmap_free(&copy);
 
-  FILE* file = fopen(filename, "wb");
-  if (!file) {
-    printf("vqpxmap_savetofile_xpm: cannot open %s\n", filename);
-    return false;
-  }
-  bool ok = fwrite(text.data(), 1, text.size(), file) == text.size();
-  if (fclose(file) != 0) ok = false;
-  if (!ok) printf("vqpxmap_savetofile_xpm: cannot write %s\n", filename);
-  return ok;
+  return vqimage_write_file("vqpxmap_savetofile_xpm", filename, text);
 }
