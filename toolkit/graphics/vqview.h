@@ -1,0 +1,109 @@
+// Graphic panels (vqView): a rectangle in a host (a window or another panel)
+// that owns a pixmap, answers the drawing commands of vqtarget.h, hosts hit
+// regions for embedded controls and posts event codes for mouse actions.
+//
+// Everything reaches a panel through vqView::command (object, command, eight
+// integers): drawing commands 1001-1050, platform events 2001-2082 from its
+// host, scroll commands 3008-3017 and the requests 8001-8027 of its children.
+#pragma once
+
+#include "vqcfgstr.h"
+#include "vqhandler.h"
+#include "vqpxmap.h"
+
+#include <cstdint>
+
+struct vqGUIScript;   // the markup view laid out on a panel (controls)
+
+// Indexes into vqView::events.
+enum vqview_eventindex {
+  VQEV_MAIN = 0, VQEV_LEFTDOWN, VQEV_LEFTUP, VQEV_MIDDLEDOWN, VQEV_MIDDLEUP, VQEV_RIGHTDOWN,
+  VQEV_RIGHTUP, VQEV_LEFTDOUBLE, VQEV_RIGHTDOUBLE, VQEV_MOVE, VQEV_WHEELUP = 12, VQEV_WHEELDOWN = 13,
+};
+
+// Flags of a hit region (8001).
+enum vqregion_flags : unsigned {
+  VQREGION_MOUSE = 1,        // takes mouse events
+  VQREGION_FOCUSABLE = 2,    // forced off when the panel takes no focus
+  VQREGION_HOVER = 4,        // hover tracking (2024 / 2025)
+  VQREGION_SCROLLBARS = 8,   // has scrollbars
+  VQREGION_KEEPTAB = 16,     // keeps the Tab key
+};
+
+struct vqregion {
+  uint8_t in_use;
+  int32_t x, y, w, h;        // pixmap coordinates of the panel
+  void* object;
+  vqhandler handler;
+  uint8_t mouse, focusable, hover, scrollbars, keeptab;
+};
+
+// What command 8001 carries (as one pointer in a1/a2): the region to add.
+struct vqregion_request {
+  vqhandler handler;
+  void* object;
+  int x, y, w, h;
+  unsigned flags;
+};
+
+class vqView {
+ public:
+  vqView();
+  ~vqView();
+  vqView(const vqView&) = delete;
+  vqView& operator=(const vqView&) = delete;
+
+  static int command(void* object, int command, int a1, int a2, int a3, int a4, int a5, int a6, int a7,
+                     int a8);
+
+  int events[16];
+  int font;
+  uint32_t theme[11];
+  int border;
+  uint32_t background;
+  uint32_t transparent;
+  uint32_t textcolor;
+  vqhandler host_handler;
+  void* host_object;
+  vqmousecallback mouse_callback;
+  void* callback_object;
+  void (*main_event_function)();
+  int child_id;
+  uint8_t visible;
+  uint8_t greyed;
+  uint8_t created;
+  uint8_t focused;
+  uint8_t enabled;
+  uint8_t nofocus;
+  uint8_t mouse_captured;
+  vqgeometry layout;
+  vqpxmap* host_pixmap;
+  uint8_t direct;
+  int hovered_region, captured_region, focused_region;
+  vqregion* regions;
+  int region_count, region_capacity;
+  int last_mouse_x, last_mouse_y;
+  uint8_t autorefresh;
+  vqGUIScript* inner_view;     // set by the markup view when one is laid out here
+  vqpxmap pixmap;
+  int scroll_x, scroll_y;
+  int centre_x, centre_y;
+  uint8_t vscroll_allowed, hscroll_allowed;
+  uint8_t nokeyscroll, wheelalways, autofocus;
+  // Derived at configuration: which scrollbars are shown (drawn by the panel
+  // itself, VQVIEW_SCROLLBAR pixels thick, inside its rectangle).
+  uint8_t vscroll_shown, hscroll_shown;
+};
+
+enum { VQVIEW_SCROLLBAR = 16 };
+
+// Configures (or reconfigures) the panel from an option string; the host is
+// the current container. Returns true when the panel is configured.
+bool vqgraphic_create(vqView* view, const char* format, ...);
+void vqgraphic_refresh(vqView* view);
+void vqgraphic_select(vqView* view);
+void vqgraphic_destroy(vqView* view);
+
+// Posts one of the panel's event codes (index into events) with a position:
+// through the mouse callback when one is set, else into the event queue.
+void vqgraphic_post(vqView* view, int index, int x, int y, int extra);
