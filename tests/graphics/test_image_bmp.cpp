@@ -7,15 +7,18 @@ namespace {
 uint32_t pattern_at(int x, int y) { return uint32_t((x * 40 + 1) << 16 | (y * 30 + 2) << 8 | (x + y)); }
 
 // A 24-bit bottom-up BMP made here byte by byte (not by the writer under
-// test). extra: bytes between the 54-byte header and the pixels.
-Bytes make_bmp(int w, int h, size_t extra = 0) {
+// test). extra: bytes between the 54-byte header and the pixels (counted as
+// info header when info_size says so); trailer: bytes after the pixels,
+// such as the colour profile an image editor stores there.
+Bytes make_bmp(int w, int h, size_t extra = 0, size_t trailer = 0, uint32_t info_size = 40) {
   const size_t row = (size_t(w) * 3 + 3) / 4 * 4;
-  Bytes b(54 + extra + row * h, 0);
+  Bytes b(54 + extra + row * h + trailer, 0);
+  for (size_t i = b.size() - trailer; i < b.size(); ++i) b[i] = uint8_t(0x5A + i * 7);
   b[0] = 'B';
   b[1] = 'M';
   put_le32(&b, 2, uint32_t(b.size()));
   put_le32(&b, 10, uint32_t(54 + extra));
-  put_le32(&b, 14, 40);
+  put_le32(&b, 14, info_size);
   put_le32(&b, 18, uint32_t(w));
   put_le32(&b, 22, uint32_t(h));
   put_le16(&b, 26, 1);
@@ -136,6 +139,33 @@ TEST_F(BmpTest, RowsComeFromTheEndOfTheFileWhateverTheHeaderLength) {
   ASSERT_TRUE(load(&img.pm, b));
   for (int y = 0; y < 2; ++y)
     for (int x = 0; x < 3; ++x) EXPECT_EQ(img.at(x, y), int32_t(pattern_at(x, y)));
+}
+
+TEST_F(BmpTest, RowsStartAtThePixelOffsetWhenTheFileHoldsThemThere) {
+  // Newer info headers of 108 and 124 bytes, with and without a profile
+  // after the pixels; an offset below 54 or one that would run the rows past
+  // the end of the file leaves the rows counted from the end.
+  struct Case {
+    uint32_t info_size;
+    size_t trailer;
+    uint32_t offset;  // 0: the true one
+    bool from_offset;
+  };
+  const Case cases[] = {{108, 0, 0, true},   {108, 300, 0, true}, {124, 1024, 0, true},
+                        {124, 1024, 20, false}, {124, 0, 4000, false}};
+  for (const Case& c : cases) {
+    Bytes b = make_bmp(5, 3, c.info_size - 40, c.trailer, c.info_size);
+    if (c.offset) put_le32(&b, 10, c.offset);
+    TestPixmap img(5, 3, VQPX_TRUECOLOR);
+    ASSERT_TRUE(load(&img.pm, b)) << c.info_size << "/" << c.trailer;
+    for (int y = 0; y < 3; ++y)
+      for (int x = 0; x < 5; ++x) {
+        const uint8_t* p = b.data() + b.size() - 16 * (y + 1) + 3 * x;  // rows of 16 bytes
+        const uint32_t from_end = uint32_t(p[2]) << 16 | uint32_t(p[1]) << 8 | p[0];
+        EXPECT_EQ(img.at(x, y), int32_t(c.from_offset ? pattern_at(x, y) : from_end))
+            << c.info_size << "/" << c.trailer << "/" << c.offset << " at " << x << "," << y;
+      }
+  }
 }
 
 TEST_F(BmpTest, TransparentColorOption) {

@@ -43,6 +43,29 @@ save("many", 97, 61, lambda x, y: cols[y * 97 + x])
 PY
 pictures="one odd5x3 odd7x5 tall2x9 wide63x4 runs grey many"
 
+# BMP files as image editors save them, also made here byte by byte: a
+# 108-byte info header, and a 124-byte one with an embedded colour profile
+# after the pixels.
+cat > editor_bmp.py << 'PY'
+import struct, sys
+src, dst, info_size = sys.argv[1], sys.argv[2], int(sys.argv[3])
+data = open(src, 'rb').read().split(b'\n', 3)
+w, h = map(int, data[1].split())
+px = data[3]
+row = (w * 3 + 3) // 4 * 4
+rows = b''.join(b''.join(bytes((px[(y * w + x) * 3 + 2], px[(y * w + x) * 3 + 1], px[(y * w + x) * 3]))
+                         for x in range(w)) + b'\0' * (row - 3 * w) for y in range(h - 1, -1, -1))
+profile = bytes((i * 37 + 11) & 255 for i in range(3144)) if info_size == 124 else b''
+info = struct.pack('<IiiHHIIiiII', info_size, w, h, 1, 24, 0, len(rows), 2835, 2835, 0, 0)
+info += b'\0' * 16 + (b'DEBM' if profile else b'BGRs') + b'\0' * 48
+if info_size == 124:  # intent, profile offset (from the info header) and size, reserved
+    info += struct.pack('<IIII', 4, info_size + len(rows), len(profile), 0)
+assert len(info) == info_size
+offset = 14 + info_size
+head = b'BM' + struct.pack('<IHHI', offset + len(rows) + len(profile), 0, 0, offset)
+open(dst, 'wb').write(head + info + rows + profile)
+PY
+
 # Exit 1 with exactly one line on standard error and no output file.
 refused() {  # refused IN OUT WHAT
   checks=$((checks + 1))
@@ -90,6 +113,13 @@ for p in $pictures; do
   same $p.n24.ppm $p.ref.ppm "$p: our reader on ppmtobmp -bpp=24"
   ppmtobmp $p.ppm > $p.nd.bmp 2> /dev/null  # netpbm picks the depth (palette for few colours)
   identical_or_refused $p.nd.bmp $p.ref.ppm "$p: our reader on ppmtobmp"
+  for v in 108 124; do
+    python3 editor_bmp.py $p.ppm $p.v$v.bmp $v
+    bmptopnm $p.v$v.bmp 2> /dev/null | pnmtopnm > $p.v$v.netpbm.ppm 2> /dev/null
+    same $p.v$v.netpbm.ppm $p.ref.ppm "$p: bmptopnm reads the $v-byte header file"
+    "$tool" convert $p.v$v.bmp $p.v$v.ppm || bad "$p: reading a $v-byte header BMP"
+    same $p.v$v.ppm $p.v$v.netpbm.ppm "$p: our reader on a $v-byte header BMP, as bmptopnm"
+  done
   ppmtopcx -24bit $p.ppm > $p.n24.pcx 2> /dev/null
   "$tool" convert $p.n24.pcx $p.n24pcx.ppm || bad "$p: reading ppmtopcx -24bit"
   same $p.n24pcx.ppm $p.ref.ppm "$p: our reader on ppmtopcx -24bit"

@@ -1,7 +1,9 @@
-// BMP reader: 24 bits per pixel, uncompressed, bottom-up. The rows are
-// taken from the end of the file backwards, so a file with a longer header
-// than the usual 54 bytes still reads; a file shorter than its size fields
-// say keeps the top rows it holds.
+// BMP reader: 24 bits per pixel, uncompressed, bottom-up. The rows start at
+// the header's pixel offset when the file holds them all there, so a longer
+// info header and a colour profile after the pixels (as image editors write
+// them) read right; otherwise they are taken from the end of the file
+// backwards, so a file shorter than its size fields say keeps the top rows
+// it holds.
 #include <vector>
 
 #include "image_load_internal.h"
@@ -36,16 +38,18 @@ bool decode(const char* func, const uint8_t* b, size_t size, vqpxmap* pm, int x0
   *rows = 0;
   if (!read_header(func, b, size, &width, &height)) return false;
   const int64_t rs = row_size(width);
-  // Row r starts rs * (r + 1) bytes before the end; rows that would reach
-  // into the header are not in the file.
-  const int64_t present = (int64_t(size) - int64_t(kHeader)) / rs;
+  const int64_t offset = vqimage_le32(b + 10);
+  const bool at_offset = offset >= int64_t(kHeader) && offset + rs * height <= int64_t(size);
+  // Otherwise row r starts rs * (r + 1) bytes before the end; rows that
+  // would reach into the header are not in the file.
+  const int64_t present = at_offset ? height : (int64_t(size) - int64_t(kHeader)) / rs;
   const int64_t n = present < height ? present : height;
   int64_t r = 0;
   for (; r < n; ++r) {
     const int64_t y = int64_t(y0) + r;
     if (y >= pm->height) break;  // the remaining rows are all below the pixmap
     if (y < 0) continue;
-    const uint8_t* p = b + size - rs * (r + 1);
+    const uint8_t* p = at_offset ? b + offset + rs * (height - 1 - r) : b + size - rs * (r + 1);
     for (int64_t c = 0; c < width; ++c, p += 3)
       vqimage_put(pm, x0 + c, y, (uint32_t(p[2]) << 16) | (uint32_t(p[1]) << 8) | p[0]);
   }
