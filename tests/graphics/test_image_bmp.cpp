@@ -195,6 +195,14 @@ TEST_F(BmpTest, OtherTargetsGoThroughATruecolorCopy) {
   TestPixmap server(3, 3, VQPX_SERVER);
   ASSERT_TRUE(load(&server.pm, b));
   EXPECT_EQ(server.at(2, 2), int32_t(pattern_at(2, 2)));
+  // A pixel of the temporary copy's transparent color arrives like any other.
+  Bytes red = make_bmp(1, 1);
+  red[54] = 0x00, red[55] = 0x00, red[56] = 0xF0;
+  for (int format : {VQPX_SERVER, VQPX_DIRECTX}) {
+    TestPixmap platform(1, 1, format);
+    ASSERT_TRUE(load(&platform.pm, red));
+    EXPECT_EQ(platform.at(0, 0), 0xF00000) << format;
+  }
   TestPixmap directx(3, 3, VQPX_DIRECTX);
   ASSERT_TRUE(load(&directx.pm, b, 1, 0));
   EXPECT_EQ(directx.at(2, 1), int32_t(pattern_at(1, 1)));

@@ -40,6 +40,23 @@ TEST(PixmapMerge, TruecolorIntoTruecolorSkipsTheSourcesTransparentColor) {
   EXPECT_EQ(dst.at(1, 0), 0x00FF00);
 }
 
+TEST(PixmapMerge, PlatformHeldDestinationsTakeEveryTruecolorPixel) {
+  // The source keeps its default transparent color 0xF00000; a pixel of that
+  // color is still a pixel of the picture.
+  for (int format : {VQPX_SERVER, VQPX_DIRECTX}) {
+    TestPixmap dst(3, 1, format);
+    vqpxmap_clear(&dst.pm, 0x010101);
+    TestPixmap src(3, 1, VQPX_TRUECOLOR);
+    ASSERT_EQ(src->palette[VQPX_TRANSPARENT_INDEX], 0xF00000u);
+    vqpxmap_setpixel(&src.pm, 0, 0, 0xF00000);
+    vqpxmap_setpixel(&src.pm, 1, 0, 0x123456);
+    ASSERT_TRUE(vqpxmap_merge(&dst.pm, &src.pm, 0, 0, 0, 0, 0, 0, 0, 0));
+    EXPECT_EQ(dst.at(0, 0), 0xF00000) << format;
+    EXPECT_EQ(dst.at(1, 0), 0x123456) << format;
+    EXPECT_EQ(dst.at(2, 0), 0) << format;
+  }
+}
+
 TEST(PixmapMerge, WidthZeroMeansTheSourceWidthClippedToTheDestination) {
   TestPixmap dst(5, 3, VQPX_TRUECOLOR);
   TestPixmap src(6, 2, VQPX_TRUECOLOR);

@@ -1,6 +1,7 @@
 // Copying a rectangle of one pixmap into another with transparency: index
-// 255 of a palette source and the source's transparent color (palette entry
-// 255) of a truecolor source are not copied.
+// 255 of a palette source and, into a palette or truecolor destination, the
+// source's transparent color (palette entry 255) of a truecolor source are
+// not copied. Platform-held destinations take a truecolor rectangle whole.
 #include "pixmap_internal.h"
 
 #include <algorithm>
@@ -138,10 +139,12 @@ bool merge_pixels(vqpxmap* dst, const vqpxmap* src, const span& s, int palette_c
       return false;
     case VQPX_SERVER:
     case VQPX_DIRECTX:
-      // The platform buffer takes what any pixel-holding source shows; a
-      // blit of platform pixels copies them as they are.
+      // The platform copies the rectangle: every pixel of an RGB source
+      // arrives, also one that happens to equal its transparent color (a
+      // picture read through a temporary truecolor pixmap would otherwise
+      // lose its 0xF00000 pixels).
       if (from == VQPX_PALETTE8 || rgb_source)
-        return s.w <= 0 || rgb_from(vqpxmap_rgbpixels(dst), dst, src, s, from == VQPX_TRUECOLOR);
+        return s.w <= 0 || rgb_from(vqpxmap_rgbpixels(dst), dst, src, s, false);
       vqpxmap_report("vqpxmap_merge4: unsupported formats: %d -> %d\n", from, to);
       return false;
     case VQPX_SCREEN:
