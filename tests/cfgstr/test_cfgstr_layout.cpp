@@ -45,6 +45,23 @@ TEST(CfgstrGeometry, ReturnsWhetherXGiven) {
   EXPECT_EQ(g.xedge, 0);
 }
 
+TEST(CfgstrVocab, ColorValuesIgnoreBlanksAndTabs) {
+  const struct {
+    const char* text;
+    uint32_t want;
+  } cases[] = {{"BGColor = E0E0E0", 0xE0E0E0}, {"bgcolor= red", 0x800000},
+               {"bgcolor=red ", 0x800000},     {"bgcolor=\tlight grey", 0xC0C0C0},
+               {"bgcolor = 0x 12 34 56", 0x123456}};
+  for (const auto& c : cases) {
+    char buf[VQCFGSTR_CONTROLLIST];
+    char** t = vqcfgstr_split(c.text, buf, sizeof buf);
+    uint32_t bg = 7;
+    vqcfgstr_bgcolor(t, 0, &bg);
+    EXPECT_EQ(bg, c.want) << c.text;
+    EXPECT_STREQ(t[0], "") << c.text;
+  }
+}
+
 TEST(CfgstrVocab, ColorsFocusPixmapDefault) {
   char buf[VQCFGSTR_CONTROLLIST];
   char** t = vqcfgstr_split("bgcolor=red,bgcolor=blue,color=red,NoFocus,no focus,showposition,"

@@ -2,12 +2,16 @@
 #include "vqcfgstr.h"
 #include "vqcolor.h"
 
+// The value is read from the token without its blanks and tabs, like the
+// key was matched: "BGColor = E0E0E0" gives 0xE0E0E0.
 static bool color_pass(char** list, int first, const char* const* keys, uint32_t* color) {
   bool given = false;
   for (int i = first; list && list[i]; ++i) {
     for (const char* const* k = keys; *k; ++k) {
       if (!vqcfgstr_match(list[i], *k)) continue;
-      vqcolor_parse(list[i], color);
+      char bare[VQCFGSTR_TOKENMAX + 1];
+      vqcfgstr_strip(list[i], bare, sizeof bare);
+      vqcolor_parse(bare, color);
       vqcfgstr_consume(list[i]);
       given = true;
       break;
