@@ -15,6 +15,23 @@ TEST(CfgstrFormat, LiteralPercentSurvivesConversionsStay) {
   EXPECT_STREQ(out, "a=t,b=5%>c");
 }
 
+TEST(CfgstrFormat, DoubledPercentStaysOneLiteralPercent) {
+  const struct {
+    const char* format;
+    const char* escaped;
+    const char* formatted;
+  } cases[] = {{"a%%b", "a%%b", "a%b"},         {"x=50%%,y=%d", "x=50%%,y=%d", "x=50%,y=7"},
+               {"%%%", "%%%%", "%%"},            {"%%% %d", "%%%% %d", "%% 7"},
+               {"a%%%d", "a%%%d", "a%7"},        {"w=5%,%%", "w=5%%,%%", "w=5%,%"}};
+  for (const auto& c : cases) {
+    char esc[64], out[64];
+    ASSERT_TRUE(vqcfgstr_escape(esc, sizeof esc, c.format));
+    EXPECT_STREQ(esc, c.escaped) << c.format;
+    vqcfgstr_format(out, sizeof out, c.format, 7);
+    EXPECT_STREQ(out, c.formatted) << c.format;
+  }
+}
+
 TEST(CfgstrFormat, OverlongTextIsCutNotOverrun) {
   char out[16];
   std::string big(5000, 'a');

@@ -4,17 +4,30 @@
 #include <cstdio>
 #include <string>
 
+// How many bytes of format stand for one piece of the escaped copy, and
+// whether that piece is a percent sign to be doubled. A "%%" is already a
+// literal percent sign and stays as it is: '%' itself is below '0', and
+// doubling its first half would leave the second to start a conversion.
+static size_t escape_piece(const char* p, bool* twice) {
+  *twice = false;
+  if (*p != '%') return 1;
+  if (p[1] == '%') return 2;
+  *twice = (unsigned char)p[1] < '0' || p[1] == '>';
+  return 1;
+}
+
 bool vqcfgstr_escape(char* out, size_t size, const char* format) {
   if (!out || size == 0) return false;
   size_t n = 0;
-  for (const char* p = format ? format : ""; *p; ++p) {
-    bool twice = *p == '%' && ((unsigned char)p[1] < '0' || p[1] == '>');
-    size_t need = twice ? 2 : 1;
+  for (const char* p = format ? format : ""; *p;) {
+    bool twice;
+    size_t take = escape_piece(p, &twice);
+    size_t need = twice ? 2 : take;
     if (n + need >= size) {  // cut whole: never leave a lone half of "%%"
       out[n] = 0;
       return false;
     }
-    out[n++] = *p;
+    for (size_t i = 0; i < take; ++i) out[n++] = *p++;
     if (twice) out[n++] = '%';
   }
   out[n] = 0;
@@ -24,9 +37,12 @@ bool vqcfgstr_escape(char* out, size_t size, const char* format) {
 int vqcfgstr_vformat(char* out, size_t size, const char* format, va_list args) {
   if (!out || size == 0) return 0;
   std::string escaped;
-  for (const char* p = format ? format : ""; *p; ++p) {
-    escaped += *p;
-    if (*p == '%' && ((unsigned char)p[1] < '0' || p[1] == '>')) escaped += '%';
+  for (const char* p = format ? format : ""; *p;) {
+    bool twice;
+    size_t take = escape_piece(p, &twice);
+    escaped.append(p, take);
+    p += take;
+    if (twice) escaped += '%';
   }
   int n = vsnprintf(out, size, escaped.c_str(), args);
   if (n < 0) {

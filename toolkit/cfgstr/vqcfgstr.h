@@ -25,7 +25,7 @@ constexpr size_t VQCFGSTR_WINDOWLIST = vqcfgstr_listsize(VQCFGSTR_WINDOWTEXT);
 
 // Copies format into out with every '%' that is followed by a character
 // below '0' (blank, comma, the end, ...) or by '>' doubled, so "x=50%"
-// survives printf formatting. Returns false when out was too small (the copy
+// survives printf formatting; a "%%" already written stays as it is. Returns false when out was too small (the copy
 // is then cut, still terminated, and never ends in half a "%%").
 bool vqcfgstr_escape(char* out, size_t size, const char* format);
 
