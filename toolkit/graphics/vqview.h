@@ -107,3 +107,20 @@ void vqgraphic_destroy(vqView* view);
 // Posts one of the panel's event codes (index into events) with a position:
 // through the mouse callback when one is set, else into the event queue.
 void vqgraphic_post(vqView* view, int index, int x, int y, int extra);
+// The event queue carries only codes: the position the last code was posted
+// with (pixmap coordinates of the posting panel), and the absolute position
+// (host offset, 8006/8007, plus the host position) of the last button event.
+void vqgraphic_lastevent(int* x, int* y);
+void vqgraphic_lastabsolute(int* x, int* y);
+
+// Argument layout of the commands that carry texts, pixmaps or objects (each
+// pointer in two integers, vqptr_split): 1019 x, y, color, text; 1020 x, y,
+// w, h, color, text; 1021 y, color, text; 1022 options; 1023 x, y, name;
+// 1024 x, y, graphic id, options; 1028 font text (lines ending in "\n");
+// 1029 font name; 1034 source object (null: the panel itself; a registered
+// container or else a vqView), sx, sy, dx, dy, w, h; 1036 text; 1045 x, y,
+// pixmap; 1046 x, y, palette, graphic id. Commands that answer with a
+// pointer (1041 pixmap, 1042 object, 8017 panel) write it where their first
+// pointer argument points and return 1.
+// A panel that draws directly (directdraw, opengl, nostandardview) draws
+// into its host's pixmap in the host's coordinates.

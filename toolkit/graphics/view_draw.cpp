@@ -1,0 +1,158 @@
+// The panel's command handler and its drawing commands: pixels, lines and
+// shapes into the panel's pixmap, each followed by a deferred refresh.
+#include "view_internal.h"
+
+#include "vqdraw.h"
+#include "vqtarget.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+// The one command drawn pixel by pixel in loops: truecolor pixels in memory
+// are written here directly, everything else through the pixmap module.
+inline void point(vqpxmap* pm, int x, int y, int32_t color) {
+  if (pm->format == VQPX_TRUECOLOR && pm->data && !pm->mirror_to_window) {
+    if (static_cast<unsigned>(x) < static_cast<unsigned>(pm->width) &&
+        static_cast<unsigned>(y) < static_cast<unsigned>(pm->height))
+      reinterpret_cast<uint32_t*>(pm->data)[static_cast<size_t>(y) * pm->width + x] =
+          static_cast<uint32_t>(color);
+    return;
+  }
+  vqpxmap_setpixel(pm, x, y, color);
+}
+
+// Line from the pen to (x, y) in the given thickness; the end becomes the pen.
+void line_to(vqpxmap* pm, int x, int y, int32_t color, int thickness) {
+  if (thickness <= 1)
+    vqdraw_line(pm, pm->pen_x, pm->pen_y, x, y, color);
+  else
+    vqdraw_wideline(pm, pm->pen_x, pm->pen_y, x, y, color, thickness, thickness);
+  pm->pen_x = x;
+  pm->pen_y = y;
+}
+
+// Commands that leave the pixels as they are (queries, selections,
+// refreshes) schedule nothing.
+bool changes_nothing(int command) {
+  switch (command) {
+    case VQCMD_MOVETO: case VQCMD_REFRESHNOW: case VQCMD_SAVE: case VQCMD_GETPIXEL:
+    case VQCMD_SETFONT: case VQCMD_LOADFONT: case VQCMD_SETFONTNAME: case VQCMD_TEXTWIDTH:
+    case VQCMD_FONTHEIGHT: case VQCMD_CHARWIDTH: case VQCMD_REFRESHRECT: case VQCMD_GETPIXMAP:
+    case VQCMD_GETOBJECT: case VQCMD_GETWIDTH: case VQCMD_GETHEIGHT: case VQCMD_MOUSEX:
+    case VQCMD_MOUSEY: case VQCMD_SETTRANSPARENT:
+      return true;
+    default:
+      return false;
+  }
+}
+
+// Commands that answer with a pointer write it where a1/a2 point.
+void answer_pointer(int a1, int a2, const void* p) {
+  if (void** out = vqptr_join<void*>(a1, a2)) *out = const_cast<void*>(p);
+}
+
+}  // namespace
+
+int vqView::command(void* object, int command, int a1, int a2, int a3, int a4, int a5, int a6,
+                    int a7, int a8) {
+  vqView* v = static_cast<vqView*>(object);
+  if (!v) return 0;
+  // Drawing commands come by the thousand; they are looked at first.
+  if (command >= VQCMD_POINT && command <= VQCMD_MOUSEY) {
+    int result = vqview_draw(v, command, a1, a2, a3, a4, a5, a6, a7, a8);
+    if (v->created && v->visible && v->autorefresh && !changes_nothing(command))
+      vqrefresh_defer(vqView::command, v);
+    return result;
+  }
+  return vqview_event(v, command, a1, a2, a3, a4, a5, a6, a7, a8);
+}
+
+int vqview_draw(vqView* v, int command, int a1, int a2, int a3, int a4, int a5, int a6, int a7,
+                int a8) {
+  vqpxmap* pm = vqview_surface(v);
+  if (!pm) return 0;
+  switch (command) {
+    case VQCMD_POINT: point(pm, a1, a2, a3); return 0;
+    case VQCMD_CIRCLE: vqdraw_circle(pm, a1, a2, a3, a4); return 0;
+    case VQCMD_FILLCIRCLE: vqdraw_fillcircle(pm, a1, a2, a3, a4); return 0;
+    case VQCMD_RECT: vqdraw_rect(pm, a1, a2, a3, a4, a5); return 0;
+    case VQCMD_FRAME: vqdraw_frame(pm, a1, a2, a3, a4, a5, a6); return 0;
+    case VQCMD_FILLRECT: vqpxmap_fillrect(pm, a1, a2, a3, a4, a5); return 0;
+    case VQCMD_FILLFRAME: vqdraw_fillframe(pm, a1, a2, a3, a4, a5, a6, a7); return 0;
+    case VQCMD_SHADOWRECT: vqdraw_shadowrect(pm, a1, a2, a3, a4, a5); return 0;
+    case VQCMD_LINE:
+      vqdraw_line(pm, a1, a2, a3, a4, a5);
+      pm->pen_x = a3;
+      pm->pen_y = a4;
+      return 0;
+    case VQCMD_LINETO: line_to(pm, a1, a2, a3, 1); return 0;
+    case VQCMD_MOVETO:
+      pm->pen_x = a1;
+      pm->pen_y = a2;
+      return 0;
+    case VQCMD_THICKLINETO: line_to(pm, a1, a2, a3, 3); return 0;
+    case VQCMD_FLOODFILL: vqdraw_floodfill(pm, a1, a2, a3); return 0;
+    case VQCMD_ARC: vqdraw_arc(pm, a1, a2, a3, a4, a5, a6, a7); return 0;
+    case VQCMD_ELLIPSE: vqdraw_ellipse(pm, a1, a2, a3, a4, a5); return 0;
+    case VQCMD_FILLELLIPSE: vqdraw_fillellipse(pm, a1, a2, a3, a4, a5); return 0;
+    case VQCMD_REFRESHNOW: vqgraphic_refresh(v); return 0;
+    case VQCMD_CLEAR: vqpxmap_clear(pm, a1); return 0;
+    case VQCMD_SETPALETTE: vqpxmap_setpalette(pm, a1, a2); return 0;
+    case VQCMD_GETPIXEL: return vqpxmap_getpixel(pm, a1, a2);
+    case VQCMD_SETFONT: v->font = a1; return 0;
+    case VQCMD_SETTRANSPARENT:
+      vqpxmap_settransparent(pm, a1);
+      v->transparent = static_cast<uint32_t>(a1);
+      return 0;
+    case VQCMD_REFRESHRECT: vqview_refresh_rect(v, a1, a2, a3, a4); return 0;
+    case VQCMD_GETPIXMAP: answer_pointer(a1, a2, pm); return 1;
+    case VQCMD_GETOBJECT: answer_pointer(a1, a2, v); return 1;
+    case VQCMD_GETWIDTH:
+      return pm->width - (v->vscroll_shown ? static_cast<int>(VQVIEW_SCROLLBAR) : 0);
+    case VQCMD_GETHEIGHT:
+      return pm->height - (v->hscroll_shown ? static_cast<int>(VQVIEW_SCROLLBAR) : 0);
+    case VQCMD_WIDELINE:
+      vqdraw_wideline(pm, a1, a2, a3, a4, a5, a6, a7);
+      pm->pen_x = a3;
+      pm->pen_y = a4;
+      return 0;
+    case VQCMD_MOUSEX: return v->last_mouse_x;
+    case VQCMD_MOUSEY: return v->last_mouse_y;
+    default:
+      return vqview_draw_text(v, command, a1, a2, a3, a4, a5, a6, a7, a8);
+  }
+}
+
+void vqview_copy(vqpxmap* dst, int dx, int dy, const vqpxmap* src, int sx, int sy, int w, int h) {
+  if (!dst || !src || w <= 0 || h <= 0) return;
+  // Words in memory are copied as they are: a panel's pixels never turn
+  // transparent on their way to the host. Screens and mirrored pixmaps go
+  // through the merge, which shows what changed.
+  auto plain = [](const vqpxmap* pm) {
+    return (pm->format == VQPX_TRUECOLOR || pm->format == VQPX_SERVER ||
+            pm->format == VQPX_DIRECTX) && !pm->mirror_to_window;
+  };
+  uint32_t* to = plain(dst) ? vqpxmap_rgbpixels(dst) : nullptr;
+  const uint32_t* from = plain(src) ? vqpxmap_rgbpixels(src) : nullptr;
+  if (!to || !from) {
+    vqpxmap_merge(dst, src, dx, dy, sx, sy, w, h, 0, 0);
+    return;
+  }
+  // Cut to both pixmaps; a corner outside moves the other corner along.
+  if (sx < 0) { w += sx; dx -= sx; sx = 0; }
+  if (sy < 0) { h += sy; dy -= sy; sy = 0; }
+  if (dx < 0) { w += dx; sx -= dx; dx = 0; }
+  if (dy < 0) { h += dy; sy -= dy; dy = 0; }
+  w = std::min({w, src->width - sx, dst->width - dx});
+  h = std::min({h, src->height - sy, dst->height - dy});
+  if (w <= 0 || h <= 0) return;
+  // Within one pixmap a copy downward must run bottom-up.
+  bool upward = from == to && dy > sy;
+  for (int i = 0; i < h; i++) {
+    int row = upward ? h - 1 - i : i;
+    std::memmove(to + static_cast<size_t>(dy + row) * dst->width + dx,
+                 from + static_cast<size_t>(sy + row) * src->width + sx, static_cast<size_t>(w) * 4);
+  }
+}

@@ -1,0 +1,147 @@
+// The panel's drawing commands that take texts, fonts, files, pictures and
+// other pixmaps. Texts and pointers arrive as two integers each.
+#include "view_internal.h"
+
+#include "vqdraw.h"
+#include "vqfont.h"
+#include "vqimagefile.h"
+#include "vqpicture.h"
+#include "vqtarget.h"
+
+#include <cstring>
+
+namespace {
+
+const char* text_at(int low, int high) {
+  const char* text = vqptr_join<const char>(low, high);
+  return text ? text : "";
+}
+
+// Writers convert the pixmap they save to truecolor first: a palette panel
+// saves a copy, so that saving never changes what the panel shows.
+bool save(vqpxmap* pm, const char* options) {
+  if (pm->format == VQPX_TRUECOLOR) return vqpxmap_savetofile(pm, "%s", options);
+  vqpxmap copy;
+  vqpxmap_init(&copy);
+  if (!vqpxmap_duplicate(&copy, pm, -1, -1, -1, -1)) return false;
+  bool ok = vqpxmap_savetofile(&copy, "%s", options);
+  vqpxmap_free(&copy);
+  return ok;
+}
+
+// Pictures of the platform's decoder (PNG, JPEG, ...): pixels of more than
+// half opacity are drawn.
+bool draw_decoded(vqpxmap* pm, int x, int y, const char* filename) {
+  vqpicture reader;
+  if (!vqpicture_open(&reader, "%s", filename)) return false;
+  vqpxmap picture;
+  vqpxmap_init(&picture);
+  picture.width = reader.width;
+  picture.height = reader.height;
+  picture.format = VQPX_TRUECOLOR;
+  if (!vqpxmap_allocate(&picture)) return false;
+  // Transparent pixels take a key color that no opaque pixel has.
+  uint32_t key = 0xFF000000u;
+  vqpxmap_settransparent(&picture, static_cast<int32_t>(key));
+  uint32_t* to = vqpxmap_rgbpixels(&picture);
+  for (int row = 0; row < reader.height; row++)
+    for (int col = 0; col < reader.width; col++) {
+      uint32_t argb = vqpicture_getpixel(&reader, col, row);
+      *to++ = (argb >> 24) >= 128 ? (argb & 0xFFFFFFu) : key;
+    }
+  bool ok;
+  if (pm->format == VQPX_PALETTE8) {
+    ok = vqpxmap_convert2palette8(&picture, static_cast<int32_t>(key)) &&
+         vqpxmap_merge(pm, &picture, x, y, 0, 0, 0, 0, 0, 0);
+  } else {
+    ok = vqpxmap_merge(pm, &picture, x, y, 0, 0, 0, 0, 0, 0);
+  }
+  vqpxmap_free(&picture);
+  return ok;
+}
+
+bool draw_picture(vqpxmap* pm, int x, int y, const char* options) {
+  char filename[256];
+  size_t n = strcspn(options, ",");
+  if (n >= sizeof filename) n = sizeof filename - 1;
+  memcpy(filename, options, n);
+  filename[n] = 0;
+  switch (vqimage_type_of(filename)) {
+    case VQIMG_BMP: case VQIMG_PCX: case VQIMG_PPM: case VQIMG_XPM:
+      return vqgraphic_gloadintern_file(pm, x, y, 0, 0, options);
+    default:
+      return draw_decoded(pm, x, y, filename);
+  }
+}
+
+// The pixmap of another object: a registered container's, else the object
+// is taken for a graphic panel; null means the panel itself.
+const vqpxmap* pixmap_of(vqView* self, void* object) {
+  if (!object || object == self) return vqview_surface(self);
+  if (const vqcontainer* c = vqcontainer_find(object)) return c->pixmap;
+  return vqview_surface(static_cast<vqView*>(object));
+}
+
+}  // namespace
+
+int vqview_draw_text(vqView* v, int command, int a1, int a2, int a3, int a4, int a5, int a6,
+                     int a7, int a8) {
+  vqpxmap* pm = vqview_surface(v);
+  switch (command) {
+    case VQCMD_TEXT:
+      vqfont_drawstring(pm, v->font, a1, a2, a3, false, false, -1, 0, -1, text_at(a4, a5), -1, -1);
+      return 0;
+    case VQCMD_TEXTBOX:
+      return vqfont_drawtextbox(pm, v->font, a1, a2, a3, a4, a5, text_at(a6, a7), false);
+    case VQCMD_TEXTCENTRED: {
+      const char* text = text_at(a3, a4);
+      int x = (pm->width - vqfont_textwidth(v->font, text)) / 2;
+      vqfont_drawstring(pm, v->font, x, a1, a2, false, false, -1, 0, -1, text, -1, -1);
+      return 0;
+    }
+    case VQCMD_SAVE: return save(pm, text_at(a1, a2)) ? 1 : 0;
+    case VQCMD_PICTURE: return draw_picture(pm, a1, a2, text_at(a3, a4)) ? 1 : 0;
+    case VQCMD_GRAPHIC: return vqdraw_builtin_options(pm, a3, a1, a2, text_at(a4, a5)) ? 1 : 0;
+    case VQCMD_LOADFONT: {
+      const char* text = text_at(a1, a2);
+      int id = vqfont_register_buffer(text, strlen(text));
+      if (id > 0) v->font = id;
+      return id;
+    }
+    case VQCMD_SETFONTNAME: {
+      int id = vqfont_get("%s", text_at(a1, a2));
+      if (id > 0) v->font = id;
+      return id;
+    }
+    case VQCMD_COPYRECT: {
+      const vqpxmap* src = pixmap_of(v, vqptr_join(a1, a2));
+      if (!src) return 0;
+      if (src == pm) {
+        // Overlapping rectangles of one pixmap: the copy reads before it writes.
+        vqpxmap part;
+        vqpxmap_init(&part);
+        if (!vqpxmap_duplicate(&part, src, a3, a4, a7, a8)) return 0;
+        vqview_copy(pm, a5, a6, &part, 0, 0, part.width, part.height);
+        vqpxmap_free(&part);
+        return 0;
+      }
+      vqview_copy(pm, a5, a6, src, a3, a4, a7, a8);
+      return 0;
+    }
+    case VQCMD_TEXTWIDTH: return vqfont_textwidth(v->font, text_at(a1, a2));
+    case VQCMD_FONTHEIGHT: return vqfont_height(v->font);
+    case VQCMD_CHARWIDTH: return vqfont_charwidth(v->font, a1);
+    case VQCMD_DRAWPIXMAP: {
+      const vqpxmap* src = vqptr_join<const vqpxmap>(a3, a4);
+      if (src) vqpxmap_merge(pm, src, a1, a2, 0, 0, 0, 0, 0, 0);
+      return 0;
+    }
+    case VQCMD_PALETTEGRAPHIC:
+      return vqdraw_builtin_palette(pm, a5, a1, a2, vqptr_join<const uint32_t>(a3, a4)) ? 1 : 0;
+    case VQCMD_CHAR:
+      vqfont_drawchar(pm, v->font, a1, a2, a3, false, false, -1, a4, -1, -1);
+      return 0;
+    default:
+      return 0;
+  }
+}

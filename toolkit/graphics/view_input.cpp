@@ -1,0 +1,194 @@
+// Input on a panel: mouse buttons, moves and the wheel routed to the hit
+// regions under the pointer, keys to the focused region, the keyboard focus
+// among the regions, and the panel's own event codes.
+#include "view_internal.h"
+
+#include "vqevent.h"
+
+#include <algorithm>
+
+namespace {
+
+// Where the last event code was posted from (pixmap coordinates), and the
+// absolute position of the last button event (pop-up menus open there).
+int g_event_x = 0, g_event_y = 0;
+int g_absolute_x = 0, g_absolute_y = 0;
+
+enum { KEY_TAB = 9, KEY_ESCAPE = 27, KEY_UP = 303, KEY_DOWN = 304 };
+
+int event_index(int command) {
+  switch (command) {
+    case VQVIEW_LEFTDOWN: return VQEV_LEFTDOWN;
+    case VQVIEW_LEFTUP: return VQEV_LEFTUP;
+    case VQVIEW_LEFTDOUBLE: return VQEV_LEFTDOUBLE;
+    case VQVIEW_MIDDLEDOWN: return VQEV_MIDDLEDOWN;
+    case VQVIEW_MIDDLEUP: return VQEV_MIDDLEUP;
+    case VQVIEW_RIGHTDOWN: return VQEV_RIGHTDOWN;
+    case VQVIEW_RIGHTUP: return VQEV_RIGHTUP;
+    case VQVIEW_RIGHTDOUBLE: return VQEV_RIGHTDOUBLE;
+    case VQVIEW_WHEELUP: return VQEV_WHEELUP;
+    case VQVIEW_WHEELDOWN: return VQEV_WHEELDOWN;
+    default: return VQEV_MOVE;
+  }
+}
+
+int to_pixmap_x(const vqView* v, int x) { return x - v->layout.x - v->centre_x + v->scroll_x; }
+int to_pixmap_y(const vqView* v, int y) { return y - v->layout.y - v->centre_y + v->scroll_y; }
+
+bool region_ok(const vqView* v, int i) { return i >= 0 && i < v->region_count && v->regions[i].in_use; }
+
+// Sends to region i if it is still there (handlers may remove regions).
+void tell(vqView* v, int i, int command, int a1 = 0, int a2 = 0) {
+  if (!region_ok(v, i)) return;
+  vqregion r = v->regions[i];
+  vqsend(r.handler, r.object, command, a1, a2);
+}
+
+void take_focus(vqView* v) {
+  if (v->focused || v->nofocus) return;
+  v->focused = 1;
+  vqsend(v->host_handler, v->host_object, VQVIEW_FOCUSREGION, v->child_id);
+}
+
+int wheel_step(const vqView* v) { return std::max(1, v->layout.height / 20); }
+
+}  // namespace
+
+void vqgraphic_post(vqView* v, int index, int x, int y, int extra) {
+  if (!v || index < 0 || index >= 16) return;
+  g_event_x = x;
+  g_event_y = y;
+  if (index == VQEV_MAIN && v->main_event_function) v->main_event_function();
+  int code = v->events[index];
+  if (v->mouse_callback)
+    v->mouse_callback(v->callback_object, code, x, y, extra);
+  else
+    vqpostevent(code);
+}
+
+void vqgraphic_lastevent(int* x, int* y) {
+  if (x) *x = g_event_x;
+  if (y) *y = g_event_y;
+}
+
+void vqgraphic_lastabsolute(int* x, int* y) {
+  if (x) *x = g_absolute_x;
+  if (y) *y = g_absolute_y;
+}
+
+int vqview_mouse(vqView* v, int command, int x, int y) {
+  if (!v->created || !v->enabled || command == VQVIEW_MIDDLEDOUBLE) return 0;
+  int px = to_pixmap_x(v, x), py = to_pixmap_y(v, y);
+  if (command == VQVIEW_RIGHTDOUBLE) {
+    vqgraphic_post(v, VQEV_RIGHTDOUBLE, px, py, 0);
+    return 0;
+  }
+  bool press = command == VQVIEW_LEFTDOWN || command == VQVIEW_LEFTDOUBLE;
+  if (press) take_focus(v);
+  g_absolute_x = vqsend(v->host_handler, v->host_object, VQVIEW_ORIGINX) + x;
+  g_absolute_y = vqsend(v->host_handler, v->host_object, VQVIEW_ORIGINY) + y;
+  if (region_ok(v, v->captured_region)) {
+    tell(v, v->captured_region, command, px, py);
+  } else {
+    if (y < v->layout.y && !v->mouse_captured) return 0;
+    if ((press || command == VQVIEW_RIGHTDOWN) &&
+        vqview_scrollbar_press(v, x - v->layout.x, y - v->layout.y))
+      return 1;
+    bool received = false;
+    for (int i = 0; i < v->region_count; i++) {
+      if (!region_ok(v, i) || !v->regions[i].mouse) continue;
+      if (!vqview_region_contains(v->regions[i], px, py)) continue;
+      tell(v, i, command, px, py);
+      received = true;
+    }
+    if (press && !received) vqview_unfocus_region(v);
+  }
+  vqgraphic_post(v, event_index(command), px, py, 0);
+  return 0;
+}
+
+int vqview_move(vqView* v, int x, int y) {
+  if (!v->created || !v->enabled) return 0;
+  int px = to_pixmap_x(v, x), py = to_pixmap_y(v, y);
+  v->last_mouse_x = px;
+  v->last_mouse_y = py;
+  if (region_ok(v, v->captured_region)) {
+    tell(v, v->captured_region, VQVIEW_MOVE, px, py);
+  } else {
+    int hovered = -1;
+    for (int i = 0; i < v->region_count; i++) {
+      if (!region_ok(v, i) || !v->regions[i].mouse) continue;
+      if (!vqview_region_contains(v->regions[i], px, py)) continue;
+      tell(v, i, VQVIEW_MOVE, px, py);
+      if (region_ok(v, i) && v->regions[i].hover) hovered = i;
+    }
+    if (hovered != v->hovered_region) {
+      int old = v->hovered_region;
+      v->hovered_region = hovered;
+      tell(v, old, VQVIEW_HOVEREND);
+      tell(v, hovered, VQVIEW_HOVERSTART);
+    }
+  }
+  vqgraphic_post(v, VQEV_MOVE, px, py, 0);
+  return 0;
+}
+
+int vqview_wheel(vqView* v, int command, int x, int y) {
+  if (!v->created || !v->enabled) return 0;
+  int px = to_pixmap_x(v, x), py = to_pixmap_y(v, y);
+  if (region_ok(v, v->focused_region) && !v->wheelalways)
+    tell(v, v->focused_region, command, px, py);
+  else
+    vqview_scroll_by(v, 0, command == VQVIEW_WHEELUP ? -wheel_step(v) : wheel_step(v));
+  vqgraphic_post(v, event_index(command), px, py, 0);
+  return 0;
+}
+
+int vqview_key(vqView* v, int command, int key) {
+  if (!v->created || !v->enabled) return 0;
+  bool down = command == VQVIEW_KEYDOWN;
+  if (region_ok(v, v->focused_region)) {
+    tell(v, v->focused_region, command, key);
+  } else if (down && !v->nokeyscroll) {
+    if (key == KEY_UP) vqview_scroll_by(v, 0, -wheel_step(v));
+    if (key == KEY_DOWN) vqview_scroll_by(v, 0, wheel_step(v));
+  }
+  if (down && key == KEY_ESCAPE) vqview_unfocus_region(v);
+  if (down && key == KEY_TAB) {
+    bool keeps = region_ok(v, v->focused_region) && v->regions[v->focused_region].keeptab;
+    if (!keeps) vqview_focus_next(v);
+  }
+  return 0;
+}
+
+bool vqview_focus_region(vqView* v, int index) {
+  if (!region_ok(v, index) || !v->regions[index].focusable) return false;
+  if (v->focused_region != index) {
+    int old = v->focused_region;
+    v->focused_region = index;
+    tell(v, old, VQVIEW_FOCUSOUT);
+  }
+  take_focus(v);
+  return true;
+}
+
+void vqview_unfocus_region(vqView* v) {
+  int old = v->focused_region;
+  v->focused_region = -1;
+  tell(v, old, VQVIEW_FOCUSOUT);
+}
+
+void vqview_focus_next(vqView* v) {
+  int n = v->region_count;
+  for (int k = 1; k <= n; k++) {
+    int i = ((v->focused_region < 0 ? -1 : v->focused_region) + k) % n;
+    if (i == v->focused_region) return;
+    if (!region_ok(v, i) || !v->regions[i].focusable) continue;
+    int old = v->focused_region;
+    v->focused_region = i;
+    tell(v, old, VQVIEW_FOCUSOUT);
+    tell(v, i, VQVIEW_FOCUSIN);
+    take_focus(v);
+    return;
+  }
+}
