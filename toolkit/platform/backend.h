@@ -31,6 +31,8 @@ struct vqplatform_backend {
   void (*window_present)(int window, const uint32_t* buffer, int stride, int buffer_w,
                          int buffer_h, int x, int y, int w, int h);
   void (*mouse_capture)(int window, bool on);
+  bool (*window_readback)(int window, uint32_t* out, int out_w, int out_h);
+  bool (*window_shown_size)(int window, int* w, int* h);
   void (*set_cursor)(int shape);
 
   void (*screen_size)(int* w, int* h);

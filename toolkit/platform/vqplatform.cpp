@@ -111,6 +111,11 @@ void vqplatform_window_present(int window, const uint32_t* buffer, int stride, i
   backend().window_present(window, buffer, stride, buffer_w, buffer_h, x, y, w, h);
 }
 void vqplatform_mouse_capture(int window, bool on) { backend().mouse_capture(window, on); }
+bool vqplatform_window_readback(int window, uint32_t* out, int out_w, int out_h) {
+  if (out == nullptr || out_w <= 0 || out_h <= 0) return false;
+  return backend().window_readback(window, out, out_w, out_h);
+}
+bool vqplatform_window_shown_size(int window, int* w, int* h) { return backend().window_shown_size(window, w, h); }
 void vqplatform_set_cursor(int shape) { backend().set_cursor(shape); }
 
 void vqplatform_screen_size(int* w, int* h) { backend().screen_size(w, h); }

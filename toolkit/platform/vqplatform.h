@@ -45,14 +45,21 @@ enum vqplatform_msgkind {
   VQMSG_WHEEL,         // x, y, wheel (+1 up, -1 down)
   VQMSG_KEYDOWN,       // key: toolkit key code (Enter 10, F12 316, Shift 319, ...)
   VQMSG_KEYUP,         // key
-  VQMSG_CHAR,          // ch: typed Latin-1 character
+  VQMSG_CHAR,          // ch: typed Latin-1 character; also 8 for Backspace and the
+                       // control characters 3, 22, 24 for Control+C, +V, +X.
+                       // Enter, Space, Tab and Escape arrive only as keys.
   VQMSG_CLOSE,         // close request
-  VQMSG_PAINT,         // x, y, width, height
+  VQMSG_PAINT,         // x, y, width, height: the part to draw again
   VQMSG_SIZE,          // width, height of the client area
-  VQMSG_MOVE,
+  VQMSG_MOVE,          // x, y: the window's new outer top-left corner
   VQMSG_FOCUS,         // focus gained
   VQMSG_UNFOCUS,       // focus lost
-  VQMSG_DROPFILE,      // text: the dropped file's name
+  VQMSG_DROPFILE,      // text: the dropped file's name (the first of several)
+  VQMSG_ACTIVATE,      // the window became the active one (comes before VQMSG_FOCUS)
+  VQMSG_DEACTIVATE,    // another window became active (comes before VQMSG_UNFOCUS)
+  VQMSG_MINIMIZE,      // width, height of the client area, for these three
+  VQMSG_MAXIMIZE,
+  VQMSG_RESTORE,
 };
 
 struct vqplatform_msg {
@@ -85,10 +92,21 @@ enum vqplatform_winflags : unsigned {
   VQWIN_ONTOP = 8,
   VQWIN_HIDDEN = 16,
   VQWIN_FULLSCREEN = 32,
+  VQWIN_TOOL = 64,       // a tool window: no taskbar entry
 };
 
 // Creates a window whose client area is exactly w x h; x, y is the outer
-// top-left corner. Returns a handle > 0, or 0 and one diagnostic line.
+// top-left corner. A window with neither VQWIN_TITLE nor VQWIN_RESIZABLE,
+// and every VQWIN_POPUP or VQWIN_FULLSCREEN window, has no frame.
+// Returns a handle > 0, or 0 and one diagnostic line (without a display:
+// "vqplatform: no display (...); set VQ_PLATFORM=headless ...").
+//
+// A client area larger than the screen's usable area is shown scaled down to
+// fit (aspect kept, letterboxed when the frame is larger), and mouse positions
+// are mapped back, so everything above this layer sees the exact client size
+// in client pixels. VQ_SCALE=off turns this off; VQ_SCALE=2 (3, 4) asks for a
+// whole-factor enlargement where the screen has room for it, which "auto",
+// the default, does only on a screen of twice the usual pixel density.
 int vqplatform_window_create(const char* title, int x, int y, int w, int h,
                              unsigned flags, vqplatform_winproc proc, void* object);
 void vqplatform_window_destroy(int window);
@@ -102,6 +120,13 @@ void vqplatform_window_focus(int window);
 void vqplatform_window_present(int window, const uint32_t* buffer, int stride,
                                int buffer_w, int buffer_h, int x, int y, int w, int h);
 void vqplatform_mouse_capture(int window, bool on);
+// What the client area shows now: its 0x00RRGGBB pixels at client
+// resolution into out (out_w x out_h, stride out_w); the part of out outside
+// the client area becomes 0. False for an unknown window or a bad buffer.
+bool vqplatform_window_readback(int window, uint32_t* out, int out_w, int out_h);
+// The size of the client area's picture on the screen, in screen pixels:
+// the client size unless the window is shown scaled.
+bool vqplatform_window_shown_size(int window, int* w, int* h);
 
 enum vqplatform_cursor { VQCURSOR_ARROW = 0, VQCURSOR_HAND, VQCURSOR_TEXT, VQCURSOR_WAIT,
                          VQCURSOR_SIZEWE, VQCURSOR_SIZENS, VQCURSOR_CROSS };

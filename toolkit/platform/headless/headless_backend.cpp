@@ -182,26 +182,40 @@ void window_set_title(int window, const char* title) {
   if (window_state* win = find_window(window)) win->title = title != nullptr ? title : "";
 }
 
+// The window takes the new size, keeping what still fits of its picture,
+// and says so like a desktop would.
+void resize(int window, window_state* win, int w, int h) {
+  w = std::max(w, 0);
+  h = std::max(h, 0);
+  if (w == win->width && h == win->height) return;
+  std::vector<uint32_t> resized(static_cast<size_t>(w) * static_cast<size_t>(h), 0);
+  for (int row = 0; row < std::min(h, win->height); row++)
+    for (int col = 0; col < std::min(w, win->width); col++)
+      resized[static_cast<size_t>(row) * w + col] = win->pixels[static_cast<size_t>(row) * win->width + col];
+  win->pixels.swap(resized);
+  win->width = w;
+  win->height = h;
+  vqplatform_msg msg = make(window, VQMSG_SIZE);
+  msg.width = w;
+  msg.height = h;
+  push(msg);
+}
+
+void reposition(int window, window_state* win, int x, int y) {
+  if (x == win->x && y == win->y) return;
+  win->x = x;
+  win->y = y;
+  vqplatform_msg msg = make(window, VQMSG_MOVE);
+  msg.x = x;
+  msg.y = y;
+  push(msg);
+}
+
 void window_move(int window, int x, int y, int w, int h) {
   window_state* win = find_window(window);
   if (win == nullptr) return;
-  win->x = x;
-  win->y = y;
-  w = std::max(w, 0);
-  h = std::max(h, 0);
-  if (w != win->width || h != win->height) {
-    std::vector<uint32_t> resized(static_cast<size_t>(w) * static_cast<size_t>(h), 0);
-    for (int row = 0; row < std::min(h, win->height); row++)
-      for (int col = 0; col < std::min(w, win->width); col++)
-        resized[static_cast<size_t>(row) * w + col] = win->pixels[static_cast<size_t>(row) * win->width + col];
-    win->pixels.swap(resized);
-    win->width = w;
-    win->height = h;
-    vqplatform_msg msg = make(window, VQMSG_SIZE);
-    msg.width = w;
-    msg.height = h;
-    push(msg);
-  }
+  reposition(window, win, x, y);
+  resize(window, win, w, h);
 }
 
 void window_focus(int window) {
@@ -218,6 +232,16 @@ void window_present(int window, const uint32_t* buffer, int stride, int buffer_w
   for (int row = y0; row < y1; row++)
     for (int col = x0; col < x1; col++)
       win->pixels[static_cast<size_t>(row) * win->width + col] = buffer[static_cast<size_t>(row) * stride + col];
+}
+
+bool window_readback(int window, uint32_t* out, int out_w, int out_h) {
+  window_state* win = find_window(window);
+  if (win == nullptr) return false;
+  for (int row = 0; row < out_h; row++)
+    for (int col = 0; col < out_w; col++)
+      out[static_cast<size_t>(row) * out_w + col] =
+          row < win->height && col < win->width ? win->pixels[static_cast<size_t>(row) * win->width + col] : 0;
+  return true;
 }
 
 void mouse_capture(int window, bool on) {
@@ -257,11 +281,37 @@ void sound_stop() {}
 }  // namespace
 
 const vqplatform_backend vqplatform_headless_backend = {
-    "headless",   start,        stop,         ms,          calendar_seconds, sleep_ms,
-    ticks_min_period, ticks_start, ticks_stop, peek_message, wait_message,  window_create,
-    window_destroy, window_client_size, window_position, window_set_title, window_move, window_focus,
-    window_present, mouse_capture, set_cursor, screen_size, work_area,      frame,
-    theme_color,  display_depth, infobox,     sound_play,  sound_stop,
+    .name = "headless",
+    .start = start,
+    .stop = stop,
+    .ms = ms,
+    .calendar_seconds = calendar_seconds,
+    .sleep = sleep_ms,
+    .ticks_min_period = ticks_min_period,
+    .ticks_start = ticks_start,
+    .ticks_stop = ticks_stop,
+    .peek_message = peek_message,
+    .wait_message = wait_message,
+    .window_create = window_create,
+    .window_destroy = window_destroy,
+    .window_client_size = window_client_size,
+    .window_position = window_position,
+    .window_set_title = window_set_title,
+    .window_move = window_move,
+    .window_focus = window_focus,
+    .window_present = window_present,
+    .mouse_capture = mouse_capture,
+    .window_readback = window_readback,
+    .window_shown_size = window_client_size,
+    .set_cursor = set_cursor,
+    .screen_size = screen_size,
+    .work_area = work_area,
+    .frame = frame,
+    .theme_color = theme_color,
+    .display_depth = display_depth,
+    .infobox = infobox,
+    .sound_play = sound_play,
+    .sound_stop = sound_stop,
 };
 
 void vqheadless_advance(uint32_t ms) { advance(ms); }
@@ -294,6 +344,17 @@ void vqheadless_click(int window, int x, int y) {
   vqheadless_button(window, x, y, 1, false);
 }
 
+void vqheadless_double_click(int window, int x, int y, int button) {
+  vqheadless_button(window, x, y, button, true);
+  vqheadless_button(window, x, y, button, false);
+  vqplatform_msg msg = make(window, VQMSG_DOUBLECLICK);
+  msg.x = x;
+  msg.y = y;
+  msg.button = button;
+  push(msg);
+  vqheadless_button(window, x, y, button, false);
+}
+
 void vqheadless_wheel(int window, int x, int y, int delta) {
   vqplatform_msg msg = make(window, VQMSG_WHEEL);
   msg.x = x;
@@ -315,6 +376,43 @@ void vqheadless_char(int window, int ch) {
 }
 
 void vqheadless_close_request(int window) { push(make(window, VQMSG_CLOSE)); }
+
+void vqheadless_focus(int window, bool gained) {
+  push(make(window, gained ? VQMSG_ACTIVATE : VQMSG_DEACTIVATE));
+  push(make(window, gained ? VQMSG_FOCUS : VQMSG_UNFOCUS));
+}
+
+void vqheadless_user_resize(int window, int w, int h) {
+  if (window_state* win = find_window(window)) resize(window, win, w, h);
+}
+
+void vqheadless_user_move(int window, int x, int y) {
+  if (window_state* win = find_window(window)) reposition(window, win, x, y);
+}
+
+void vqheadless_show_state(int window, int kind) {
+  window_state* win = find_window(window);
+  if (win == nullptr || (kind != VQMSG_MINIMIZE && kind != VQMSG_MAXIMIZE && kind != VQMSG_RESTORE)) return;
+  vqplatform_msg msg = make(window, kind);
+  msg.width = win->width;
+  msg.height = win->height;
+  push(msg);
+}
+
+void vqheadless_expose(int window) {
+  window_state* win = find_window(window);
+  if (win == nullptr) return;
+  vqplatform_msg msg = make(window, VQMSG_PAINT);
+  msg.width = win->width;
+  msg.height = win->height;
+  push(msg);
+}
+
+void vqheadless_drop_file(int window, const char* name) {
+  vqplatform_msg msg = make(window, VQMSG_DROPFILE);
+  std::snprintf(msg.text, sizeof msg.text, "%s", name != nullptr ? name : "");
+  push(msg);
+}
 size_t vqheadless_pending_messages() { return hs().messages.size(); }
 
 bool vqheadless_window(int window, vqheadless_window_info* info) {

@@ -27,10 +27,22 @@ void vqheadless_set_idle_hook(vqheadless_hook hook, void* context);
 void vqheadless_mouse_move(int window, int x, int y);
 void vqheadless_button(int window, int x, int y, int button, bool down);
 void vqheadless_click(int window, int x, int y);   // left down + up
+// A double click as a desktop reports it: down, up, double click, up.
+void vqheadless_double_click(int window, int x, int y, int button = 1);
 void vqheadless_wheel(int window, int x, int y, int delta);
 void vqheadless_key(int window, int key, bool down);
 void vqheadless_char(int window, int ch);
 void vqheadless_close_request(int window);
+// The window becomes the active one and gets the keyboard (or loses both).
+void vqheadless_focus(int window, bool gained);
+// The user drags the frame or the title bar: the window changes and reports
+// VQMSG_SIZE or VQMSG_MOVE, as it does when the program moves it.
+void vqheadless_user_resize(int window, int w, int h);
+void vqheadless_user_move(int window, int x, int y);
+// VQMSG_MINIMIZE, VQMSG_MAXIMIZE or VQMSG_RESTORE with the client size.
+void vqheadless_show_state(int window, int kind);
+void vqheadless_expose(int window);                // the desktop asks for all of it again
+void vqheadless_drop_file(int window, const char* name);
 size_t vqheadless_pending_messages();
 
 // ---- windows -----------------------------------------------------------------

@@ -1,0 +1,35 @@
+// The geometry of showing a client area scaled: how large it is shown, where
+// it lies in its window, which client pixel a window point shows, and the
+// stretching itself. Plain arithmetic on pixel arrays, apart from SDL.
+#pragma once
+
+#include <cstdint>
+
+struct vqsdl_rect {
+  int x, y, w, h;
+};
+
+// The size to show a client area of w x h in a room of room_w x room_h: the
+// client size when it fits, times `enlarge` (a whole factor) as far as the
+// room allows; else scaled down to fit, aspect kept.
+void vqsdl_fit(int w, int h, int room_w, int room_h, int enlarge, int* out_w, int* out_h);
+
+// Where the picture of a w x h client area lies in a window of frame_w x
+// frame_h: all of it when the sizes agree, else the largest picture that
+// keeps the aspect (growing by whole factors only), centred.
+vqsdl_rect vqsdl_place(int w, int h, int frame_w, int frame_h);
+
+// The client pixel that window point fx, fy shows (outside the picture the
+// result lies outside the client area).
+void vqsdl_to_client(const vqsdl_rect& shown, int w, int h, int fx, int fy, int* x, int* y);
+
+// The window pixels whose look depends on the client rectangle x, y, rw, rh.
+vqsdl_rect vqsdl_shown_part(const vqsdl_rect& shown, int w, int h, int x, int y, int rw, int rh);
+
+// Draws the window pixels `part` (inside `shown`) from the whole client
+// picture src (w x h, stride w) to frame, which points at the window pixel
+// part.x, part.y (stride in pixels): copied when
+// the sizes agree, pixels repeated when it grows, bilinear when it shrinks,
+// so that thin lines stay visible.
+void vqsdl_stretch(const uint32_t* src, int w, int h, const vqsdl_rect& shown, const vqsdl_rect& part,
+                   uint32_t* frame, int frame_stride);

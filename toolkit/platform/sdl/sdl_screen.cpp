@@ -1,0 +1,81 @@
+// The display: starting video on first need, screen and work-area sizes,
+// frame metrics, depth and the information box.
+#include "sdl_internal.h"
+#include "sdl_text.h"
+
+#include <cstdio>
+
+namespace {
+
+bool g_video = false;
+bool g_video_failed = false;
+
+}  // namespace
+
+bool vqsdl_video() {
+  if (g_video) return true;
+  if (g_video_failed) return false;
+  // Desktop habits: a double click is two clicks close together, not
+  // anywhere within SDL's generous default radius; a click that activates a
+  // window also counts as a click.
+  SDL_SetHint(SDL_HINT_MOUSE_DOUBLE_CLICK_RADIUS, "4");
+  SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+    std::printf("vqplatform: no display (%s); set VQ_PLATFORM=headless to run without one\n", SDL_GetError());
+    std::fflush(stdout);
+    g_video_failed = true;
+    return false;
+  }
+  g_video = true;
+  return true;
+}
+
+bool vqsdl_video_running() { return g_video; }
+
+void vqsdl_video_stop() { g_video = false; }
+
+void vqsdl_screen_size(int* w, int* h) {
+  SDL_DisplayMode mode;
+  if (vqsdl_video() && SDL_GetDesktopDisplayMode(0, &mode) == 0) {
+    *w = mode.w;
+    *h = mode.h;
+    return;
+  }
+  *w = 1024;
+  *h = 768;
+}
+
+void vqsdl_work_area(int* x, int* y, int* w, int* h) {
+  SDL_Rect rect;
+  if (vqsdl_video() && SDL_GetDisplayUsableBounds(0, &rect) == 0) {
+    *x = rect.x;
+    *y = rect.y;
+    *w = rect.w;
+    *h = rect.h;
+    return;
+  }
+  *x = 0;
+  *y = 0;
+  vqsdl_screen_size(w, h);
+}
+
+vqplatform_frame_metrics vqsdl_frame() { return {4, 22, 16, 20}; }
+
+// SDL knows no desktop color scheme: the toolkit's fallbacks apply.
+int32_t vqsdl_theme_color(int) { return -1; }
+
+int vqsdl_display_depth() {
+  SDL_DisplayMode mode;
+  if (vqsdl_video() && SDL_GetDesktopDisplayMode(0, &mode) == 0) {
+    int bits = SDL_BITSPERPIXEL(mode.format);
+    return bits == 24 ? 32 : bits;
+  }
+  return 32;
+}
+
+void vqsdl_infobox(const char* title, const char* text) {
+  if (!vqsdl_video() || SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, vqsdl_utf8_of_latin1(title).c_str(),
+                                                 vqsdl_utf8_of_latin1(text).c_str(), nullptr) != 0) {
+    std::printf("%s\n%s\n", title ? title : "", text ? text : "");
+  }
+}
