@@ -177,4 +177,23 @@ TEST(PixmapMergeMessages, UnsupportedCodesAndFormats) {
   EXPECT_EQ(p8.at(0, 0), 0);  // nothing was copied by the refused merges
 }
 
+TEST(PixmapMergeMessages, ScreenTakesOnlyTruecolorAndServerSources) {
+  const struct {
+    int format;
+    const char* said;
+  } cases[] = {{VQPX_TRUECOLOR, ""},
+               {VQPX_SERVER, ""},
+               {VQPX_SCREEN, "vqpxmap_merge3: unsupported formats: 5 -> screen\n"},
+               {VQPX_DIRECTX, "vqpxmap_merge3: unsupported formats: 6 -> screen\n"}};
+  for (const auto& c : cases) {
+    TestPixmap screen(2, 1, VQPX_SCREEN), src(2, 1, c.format);
+    vqpxmap_clear(&src.pm, 0x345678);
+    testing::internal::CaptureStdout();
+    const bool merged = vqpxmap_merge(&screen.pm, &src.pm, 0, 0, 0, 0, 0, 0, 0, 0);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), c.said) << c.format;
+    EXPECT_EQ(merged, !*c.said) << c.format;
+    EXPECT_EQ(screen.at(1, 0), *c.said ? 0 : 0x345678) << c.format;
+  }
+}
+
 }  // namespace

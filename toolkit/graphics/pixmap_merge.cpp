@@ -148,7 +148,10 @@ bool merge_pixels(vqpxmap* dst, const vqpxmap* src, const span& s, int palette_c
       vqpxmap_report("vqpxmap_merge4: unsupported formats: %d -> %d\n", from, to);
       return false;
     case VQPX_SCREEN:
-      if (rgb_source) return s.w <= 0 || rgb_from(vqpxmap_rgbpixels(dst), dst, src, s, false);
+      // Only what the platform can draw on a window: pixels in memory or a
+      // platform bitmap, not another window or an accelerated surface.
+      if (from == VQPX_TRUECOLOR || from == VQPX_SERVER)
+        return s.w <= 0 || rgb_from(vqpxmap_rgbpixels(dst), dst, src, s, false);
       vqpxmap_report("vqpxmap_merge3: unsupported formats: %d -> screen\n", from);
       return false;
     default:
