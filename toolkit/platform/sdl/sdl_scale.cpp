@@ -72,6 +72,9 @@ vqsdl_rect vqsdl_place(int w, int h, int frame_w, int frame_h) {
   int enlarge = std::max(1, std::min(frame_w / std::max(w, 1), frame_h / std::max(h, 1)));
   int shown_w = 0, shown_h = 0;
   vqsdl_fit(w, h, frame_w, frame_h, enlarge, &shown_w, &shown_h);
+  // A window made to fit differs from the exact aspect by rounding only:
+  // fill it rather than leave a one-pixel bar.
+  if (shown_w < w && frame_w - shown_w <= 1 && frame_h - shown_h <= 1) return {0, 0, frame_w, frame_h};
   return {(frame_w - shown_w) / 2, (frame_h - shown_h) / 2, shown_w, shown_h};
 }
 

@@ -4,11 +4,17 @@
 #include "sdl_text.h"
 
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 
 namespace {
 
 bool g_video = false;
 bool g_video_failed = false;
+
+bool invisible(const char* driver) {
+  return driver == nullptr || std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0;
+}
 
 }  // namespace
 
@@ -20,8 +26,17 @@ bool vqsdl_video() {
   // window also counts as a click.
   SDL_SetHint(SDL_HINT_MOUSE_DOUBLE_CLICK_RADIUS, "4");
   SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+  const char* problem = nullptr;
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
-    std::printf("vqplatform: no display (%s); set VQ_PLATFORM=headless to run without one\n", SDL_GetError());
+    problem = SDL_GetError();
+  } else if (std::getenv("SDL_VIDEODRIVER") == nullptr && invisible(SDL_GetCurrentVideoDriver())) {
+    // SDL falls back to drivers that show nothing; a window there would
+    // leave the program waiting for a user who cannot see it.
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    problem = "no desktop to show windows on";
+  }
+  if (problem != nullptr) {
+    std::printf("vqplatform: no display (%s); set VQ_PLATFORM=headless to run without one\n", problem);
     std::fflush(stdout);
     g_video_failed = true;
     return false;
