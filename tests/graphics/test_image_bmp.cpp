@@ -229,6 +229,36 @@ TEST_F(BmpTest, OtherTargetsGoThroughATruecolorCopy) {
   EXPECT_EQ(p16.at(0, 0), 0);
 }
 
+TEST_F(BmpTest, APaletteTargetGetsTheWholePicturesColourReduction) {
+  // 20 x 20 distinct colours; the 4 x 4 at the top left are greys that the
+  // default palette holds exactly. Converted alone they would keep their
+  // values; as part of the 400-colour picture they are masked to 0xC0C0C0.
+  Bytes b = make_bmp(20, 20);
+  auto color_at = [](int x, int y) {
+    return x < 4 && y < 4 ? uint32_t(0x424242 + 0x020202 * (y * 4 + x))
+                          : uint32_t(0x100000 * (x % 16) + 0x1000 * y + 0x10 * x + 1);
+  };
+  for (int y = 0; y < 20; ++y)
+    for (int x = 0; x < 20; ++x) {
+      uint8_t* p = b.data() + 54 + 60 * size_t(19 - y) + 3 * x;
+      p[0] = uint8_t(color_at(x, y)), p[1] = uint8_t(color_at(x, y) >> 8),
+      p[2] = uint8_t(color_at(x, y) >> 16);
+    }
+  TestPixmap pal(4, 4, VQPX_PALETTE8);
+  ASSERT_TRUE(load(&pal.pm, b));
+  for (int y = 0; y < 4; ++y)
+    for (int x = 0; x < 4; ++x)
+      EXPECT_EQ(pal->palette[pal.at(x, y)], color_at(x, y) & 0xC0C0C0) << x << "," << y;
+
+  // A header that promises far more rows than the file holds costs no more
+  // room than the file's bytes can describe.
+  b.resize(54 + 60);
+  put_le32(&b, 18, 20000);
+  put_le32(&b, 22, 30000);
+  const std::string said = diagnostics_of([&] { EXPECT_FALSE(load(&pal.pm, b)); });
+  EXPECT_EQ(said, "vqpxmap_loadfrommem_bmp: the file holds 0 of 30000 rows\n");
+}
+
 // Each hostile file: refused (pixmap untouched) or read as far as it is
 // sound; false and exactly one diagnostic line either way.
 TEST_F(BmpTest, HostileFilesAreRefusedWithOneLine) {

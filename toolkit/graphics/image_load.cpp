@@ -72,12 +72,15 @@ bool transparent_option(const char* options, uint32_t* color) {
   return true;
 }
 
+// No reader makes more than this many pixels out of one byte of its file
+// (a PCX run of two bytes gives 63 bytes of one plane, a third of 63
+// pixels; BMP and PPM take three bytes per pixel). Rows beyond what the file
+// can hold are never decoded, so they need no room.
+constexpr int64_t kMaxPixelsPerFileByte = 11;
+
 bool through_temporary(const vqimage_codec& codec, const char* func, const uint8_t* bytes,
                        size_t size, vqpxmap* pm, int x0, int y0, int width, int height, int pw,
                        int ph) {
-  // Only the part of the picture that can land in pm is kept, so the
-  // temporary pixmap is never larger than the target however large the
-  // header says the picture is.
   const int64_t ox = std::max(x0, 0), oy = std::max(y0, 0);
   const int64_t cutx = ox - x0, cuty = oy - y0;  // picture columns/rows left of, above pm
   int64_t vw = std::min<int64_t>(pw - cutx, pm->width - ox);
@@ -86,21 +89,39 @@ bool through_temporary(const vqimage_codec& codec, const char* func, const uint8
   if (height > 0) vh = std::min<int64_t>(vh, height);
   if (vw <= 0 || vh <= 0) return true;  // nothing of the picture is visible
 
+  // A palette target gets the whole picture's colour reduction, so the
+  // temporary pixmap holds all of it (as far as the file can hold rows).
+  // Other targets take the pixels as they are: only the part that can land
+  // in pm is kept, so the temporary pixmap is never larger than the target
+  // however large the header says the picture is.
+  const int64_t file_rows = int64_t(size) * kMaxPixelsPerFileByte / pw + 1;
+  const int64_t whole_rows = std::min<int64_t>(ph, file_rows);
+  const bool whole = pm->format == VQPX_PALETTE8 && whole_rows <= VQPX_MAX_SIDE &&
+                     pw <= VQPX_MAX_SIDE;
   vqpxmap temp;
   vqpxmap_init(&temp);
-  temp.width = static_cast<int>(vw);
-  temp.height = static_cast<int>(vh);
+  temp.width = static_cast<int>(whole ? pw : vw);
+  temp.height = static_cast<int>(whole ? whole_rows : vh);
   temp.format = VQPX_TRUECOLOR;
   if (!vqpxmap_allocate(&temp)) return false;
+  const int64_t sx = whole ? cutx : 0, sy = whole ? cuty : 0;  // where pm's part starts in temp
   int rows = 0;
-  bool ok = codec.decode(func, bytes, size, &temp, static_cast<int>(-cutx),
-                         static_cast<int>(-cuty), &rows);
+  bool ok = codec.decode(func, bytes, size, &temp, static_cast<int>(sx - cutx),
+                         static_cast<int>(sy - cuty), &rows);
+  if (whole) {
+    // Only the rows read take part in the colour reduction.
+    rows = std::clamp(rows, 0, temp.height);
+    temp.height = rows;
+  }
   const int64_t visible_rows = std::clamp<int64_t>(rows - cuty, 0, vh);
-  if (pm->format == VQPX_PALETTE8 && !vqpxmap_convert2palette8(&temp, -1)) ok = false;
-  // A merge height of 0 would mean "all rows", so an empty read merges nothing.
-  if (visible_rows > 0 &&
-      !vqpxmap_merge(pm, &temp, static_cast<int>(ox), static_cast<int>(oy), 0, 0,
-                     static_cast<int>(vw), static_cast<int>(visible_rows), 0, 0))
+  const bool converted = pm->format != VQPX_PALETTE8 || vqpxmap_convert2palette8(&temp, -1);
+  if (!converted) ok = false;
+  // The rows read are merged also when the file ended early. A merge height
+  // of 0 would mean "all rows", so an empty read merges nothing.
+  if (converted && visible_rows > 0 &&
+      !vqpxmap_merge(pm, &temp, static_cast<int>(ox), static_cast<int>(oy), static_cast<int>(sx),
+                     static_cast<int>(sy), static_cast<int>(vw), static_cast<int>(visible_rows), 0,
+                     0))
     ok = false;
   vqpxmap_free(&temp);
   return ok;

@@ -40,7 +40,8 @@ struct vqimage_codec {
 // Reads a picture into pm at x0, y0. Truecolor targets are written
 // directly; palette8, server and directx targets through a temporary
 // truecolor pixmap merged at x0, y0 over width x height (0 or -1: the whole
-// picture). Other formats: "<func>: PX-Format %d not supported ...".
+// picture). For palette8 the whole picture is converted to palette8 before
+// the merge, so its colour reduction does not depend on the part visible. Other formats: "<func>: PX-Format %d not supported ...".
 // options may carry transparentcolor= (hexadecimal).
 bool vqimage_load(const vqimage_codec& codec, const char* func, const uint8_t* bytes, size_t size,
                   vqpxmap* pm, int x0, int y0, int width, int height, const char* options);
