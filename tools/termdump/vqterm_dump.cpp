@@ -1,9 +1,13 @@
 // vqterm-dump: writes its standard input, byte for byte, into a terminal of
 // the given size and prints what the terminal then holds: the visible
 // cells, the cursor and every coloured cell. For tests and for looking at
-// what an escape sequence does.
-#include "vqansi.h"
-#include "vqtermcells.h"
+// what an escape sequence does. The terminal is a real one, drawn on a
+// graphic panel on the headless back end; nothing reaches a screen.
+#include "vqfont.h"
+#include "vqplatform.h"
+#include "vqtarget.h"
+#include "vqterminal.h"
+#include "vqview.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -101,6 +105,38 @@ void dump(FILE* out, const vqterm_cells& t, int columns, int lines) {
   }
 }
 
+// The panel's host: a plain pixmap that shows nothing.
+int host_handler(void*, int, int, int, int, int, int, int, int, int) { return 0; }
+
+struct screen {
+  vqpxmap host;
+  vqView panel;
+  vqTerminal term;
+};
+
+// A terminal of exactly that many columns and visible lines in the default
+// font, on a panel just large enough for it.
+void make_terminal(screen* s, const options& o) {
+  const int cw = vqfont_charwidth(-1, 'w'), lh = vqfont_height(-1);
+  int columns = o.columns;
+  if (o.scrollback > 0) columns += VQVIEW_SCROLLBAR / cw + 1;   // room for the scroll bar
+  const int w = columns * cw + 4, h = o.lines * lh + 4;
+  vqpxmap_init(&s->host);
+  s->host.width = w + 8;
+  s->host.height = h + 8;
+  s->host.format = VQPX_TRUECOLOR;
+  if (!vqpxmap_allocate(&s->host)) fail("no terminal of that size", "");
+  vqcontainer_register(&s->host, host_handler, &s->host, 0xE0E0E0, false);
+  if (!vqgraphic_create(&s->panel, "x=0,y=0,xs=%d,ys=%d,bgcolor=e0e0e0", w + 8, h + 8))
+    fail("no panel for the terminal", "");
+  vqgraphic_select(&s->panel);
+  if (!vqterm_create(&s->term, "x=4,y=4,xs=%d,ys=%d,scrollback=%d%s", w, h, o.scrollback,
+                     o.wordbreak ? ",wordbreak" : ""))
+    fail("no terminal of that size", "");
+  if (vqterm_columns(&s->term) != o.columns || s->term.cells.visible_lines != o.lines)
+    fail("the terminal came out in another size", "");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -113,21 +149,18 @@ int main(int argc, char** argv) {
   FILE* out = dump_fd >= 0 ? fdopen(dump_fd, "w") : nullptr;
   if (out == nullptr || dup2(2, 1) < 0) fail("cannot set up the output", "");
 
-  vqterm_cells t;
-  t.wordbreak = o.wordbreak ? 1 : 0;
-  if (!vqtermcells_allocate(&t, o.columns, o.lines, o.scrollback)) fail("no terminal of that size", "");
-  vqAnsiDecoder decoder;
+  setenv("VQ_PLATFORM", "headless", 1);
+  if (!vqplatform_start()) fail("the headless back end does not start", "");
+  static screen s;
+  make_terminal(&s, o);
+  // Byte for byte, zero bytes included, with one redraw at the end.
+  vqterm_suspend(&s.term);
   unsigned char chunk[4096];
   size_t n;
-  while ((n = std::fread(chunk, 1, sizeof chunk, stdin)) > 0) {
-    for (size_t i = 0; i < n; ++i) {
-      vqansi_input(&decoder, chunk[i]);
-      int action, value;
-      while (vqansi_take(&decoder, &action, &value)) vqtermcells_act(&t, action, value);
-    }
-  }
+  while ((n = std::fread(chunk, 1, sizeof chunk, stdin)) > 0)
+    for (size_t i = 0; i < n; ++i) vqterm_putc(&s.term, chunk[i]);
+  vqterm_resume(&s.term);
   std::fflush(stdout);
-  dump(out, t, o.columns, o.lines);
-  vqtermcells_free(&t);
+  dump(out, s.term.cells, o.columns, o.lines);
   return std::fclose(out) == 0 ? 0 : 1;
 }

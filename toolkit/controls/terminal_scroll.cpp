@@ -1,0 +1,85 @@
+// Scrolling through the scroll-back, and the terminal's own scroll bar:
+// arrows a line, the trough a page, the thumb dragged to a position.
+#include "terminal_internal.h"
+
+#include <algorithm>
+
+namespace {
+
+int range(const vqTerminal* t) { return vqtermcells_maxtop(&t->cells); }
+
+// Moves the first line shown; redraws when asked to, or when it changed.
+void move_to(vqTerminal* t, int top, bool redraw_always) {
+  if (!t->created || t->cells.scrollback == 0) return;
+  top = std::clamp(top, 0, range(t));
+  const bool changed = top != t->cells.top_line;
+  t->cells.top_line = top;
+  vqterm_syncbar(t);
+  if (changed || redraw_always) vqterm_redraw(t);
+}
+
+// Position of a point on the track between the arrows, 0 to 100.
+int track_percent(const vqTerminal* t, int py) {
+  const vqterm_scrollbar& b = t->scroll_bar;
+  const int track = b.h - 2 * b.w;
+  if (track <= 0) return 0;
+  return std::clamp((py - b.y - b.w) * 100 / track, 0, 100);
+}
+
+}  // namespace
+
+void vqterm_syncbar(vqTerminal* t) {
+  if (!t->scroll_bar.present) return;
+  const int r = range(t);
+  t->scroll_bar.position = r > 0 ? std::min(100, (t->cells.top_line * 100 + 100) / r) : 0;
+  vqterm_drawscrollbar(t);
+}
+
+void vqterm_lineup(vqTerminal* t) { move_to(t, t->cells.top_line - 1, true); }
+void vqterm_linedown(vqTerminal* t) { move_to(t, t->cells.top_line + 1, true); }
+void vqterm_pageup(vqTerminal* t) { move_to(t, t->cells.top_line - t->cells.visible_lines, true); }
+
+void vqterm_pagedown(vqTerminal* t) {
+  const int top = std::min(t->cells.top_line + t->cells.visible_lines, range(t) - 1);
+  move_to(t, std::max(top, t->cells.top_line), true);
+}
+
+void vqterm_scrolltop(vqTerminal* t) { move_to(t, 0, true); }
+
+void vqterm_scrollpercent(vqTerminal* t, int percent) {
+  move_to(t, range(t) * std::clamp(percent, 0, 100) / 100, false);
+}
+
+bool vqterm_barmouse(vqTerminal* t, int command, int px, int py) {
+  vqterm_scrollbar& b = t->scroll_bar;
+  if (!b.present) return false;
+  if (command == VQTERM_MOVE || command == VQTERM_LEFTUP) {
+    if (!b.dragging) return false;
+    vqterm_scrollpercent(t, track_percent(t, py));
+    if (command == VQTERM_LEFTUP) {
+      b.dragging = 0;
+      vqsend(t->host_handler, t->host_object, VQTERM_RELEASE, t->child_id);
+    }
+    return true;
+  }
+  if (px < b.x || px >= b.x + b.w || py < b.y || py >= b.y + b.h) return false;
+  if (py < b.y + b.w) {
+    vqterm_lineup(t);
+  } else if (py >= b.y + b.h - b.w) {
+    vqterm_linedown(t);
+  } else {
+    // The thumb as drawn: size percent of the track, at position percent of the rest.
+    const int track = b.h - 2 * b.w;
+    const int thumb = std::max(4, track * b.size / 100);
+    const int top = b.y + b.w + (track - thumb) * b.position / 100;
+    if (py < top) {
+      vqterm_pageup(t);
+    } else if (py >= top + thumb) {
+      vqterm_pagedown(t);
+    } else {
+      b.dragging = 1;
+      vqsend(t->host_handler, t->host_object, VQTERM_CAPTURE, t->child_id);
+    }
+  }
+  return true;
+}
