@@ -70,3 +70,8 @@ vqdraw_dda vqdraw_dda_make(int x1, int y1, int x2, int y2);
 // (a little generous; callers still test each point). False when none.
 bool vqdraw_dda_range(const vqdraw_dda& d, int64_t major_limit, int64_t minor_limit, int64_t* first,
                       int64_t* last);
+
+// The value that shows `rgb` on this pixmap: the color itself on the
+// 0x00RRGGBB formats, the nearest of palette entries 0 to 254 on palette
+// pixmaps (for theme colors drawn by the toolkit itself).
+int32_t vqdraw_ink(const vqpxmap* pm, uint32_t rgb);

@@ -3,6 +3,7 @@
 #include "draw_internal.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 int32_t vqdraw_stored(const vqpxmap* pm, int32_t color) {
@@ -90,4 +91,23 @@ void vqdraw_fill64(vqpxmap* pm, int64_t x, int64_t y, int64_t w, int64_t h, int3
   if (!pm || w < 1 || h < 1) return;
   vqpxmap_rect r = vqpxmap_clip(x, y, w, h, pm->width, pm->height);
   if (!r.empty()) vqpxmap_fillrect(pm, r.x, r.y, r.w, r.h, color);
+}
+
+int32_t vqdraw_ink(const vqpxmap* pm, uint32_t rgb) {
+  if (!pm || (pm->format != VQPX_PALETTE8 && pm->format != VQPX_PALETTE16) || !pm->palette)
+    return static_cast<int32_t>(rgb);
+  int best = 0;
+  int64_t best_distance = INT64_MAX;
+  for (int i = 0; i < VQPX_TRANSPARENT_INDEX; i++) {
+    uint32_t c = pm->palette[i];
+    int64_t dr = static_cast<int>((c >> 16) & 0xFF) - static_cast<int>((rgb >> 16) & 0xFF);
+    int64_t dg = static_cast<int>((c >> 8) & 0xFF) - static_cast<int>((rgb >> 8) & 0xFF);
+    int64_t db = static_cast<int>(c & 0xFF) - static_cast<int>(rgb & 0xFF);
+    int64_t distance = dr * dr + dg * dg + db * db;
+    if (distance < best_distance) {
+      best_distance = distance;
+      best = i;
+    }
+  }
+  return best;
 }
