@@ -215,13 +215,6 @@ TEST_F(FontParse, HostileTextsAreRefused) {
     expect_refused(f, "chars after the lists");
   }
   {
-    FontText f = base();
-    std::string xs = "propxs=5000";
-    for (int i = 1; i < 224; ++i) xs += " 2";
-    f.replace("propxs=", xs);
-    expect_refused(f, "glyph wider than any font");
-  }
-  {
     FontText f = make_font("Z", 4, 224, [](int) { return 0; }, diagonal);
     expect_refused(f, "no glyph has a width");
   }
@@ -242,6 +235,31 @@ TEST_F(FontParse, HostileTextsAreRefused) {
     f.lines.push_back(offs);
     f.lines.push_back("data:");
     expect_refused(f, "glyph data far too large");
+  }
+}
+
+TEST_F(FontParse, GlyphsUpToTenThousandPixelsAreDrawnLargerOnesMissing) {
+  const struct {
+    int ysize;
+    int width_of_bang;  // glyph 1, '!'; glyph 2 is 1 pixel wide
+    bool drawn;
+    int measured;
+  } cases[] = {{1001, 3, true, 3}, {10000, 1, true, 1}, {10001, 1, false, 1},
+               {2, 5000, true, 5000}, {1, 10000, true, 10000}, {1, 10001, false, 0}};
+  for (const auto& c : cases) {
+    FontText f = make_font("Big", c.ysize, 223,
+                           [&](int i) { return i == 1 ? c.width_of_bang : i == 2 ? 1 : 0; },
+                           diagonal);
+    const int id = vqfont_register_text(f.pointers());
+    ASSERT_NE(id, 0) << c.ysize << "x" << c.width_of_bang;
+    const uint8_t* bits = nullptr;
+    int w = 0, h = 0;
+    const bool drawn = vqfont_glyph(id, '!', &bits, &w, &h) && w > 0;
+    EXPECT_EQ(drawn, c.drawn) << c.ysize << "x" << c.width_of_bang;
+    if (drawn) EXPECT_EQ(bits[(h - 1) * w + w - 1], diagonal(1, h - 1, w - 1) ? 1 : 0);
+    EXPECT_EQ(vqfont_textwidth(id, "!\""), c.measured + 1) << c.ysize << "x" << c.width_of_bang;
+    EXPECT_EQ(vqfont_height(id), c.ysize);
+    vqfont_free(id);
   }
 }
 

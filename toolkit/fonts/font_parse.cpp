@@ -13,8 +13,9 @@ namespace {
 // Far above any real font, low enough that no product can overflow.
 constexpr long kMaxNumber = 100000000;
 constexpr size_t kMaxGlyphData = 16u << 20;
-constexpr int kMaxHeight = 1000;
-constexpr int kMaxWidth = 1000;
+// Glyphs up to this size in either direction are drawn; larger ones are
+// missing (vqfont_glyph refuses them), but the font still registers.
+constexpr int kMaxGlyphSide = 10000;
 
 // Leading decimal digits; 0 when there are none. Saturates at kMaxNumber + 1
 // so that an absurd value is recognised without overflowing.
@@ -93,12 +94,9 @@ bool vqfont_parse(const char* const* lines, size_t line_count, vqfont_record* re
   if (chars != 223 && chars != 224) return refuse(record, "chars= must be 223 or 224");
   for (int i = static_cast<int>(chars); i < VQFONT_GLYPHS; ++i) record->widths[i] = record->offsets[i] = 0;
   if (!have_widths || !have_offsets) return refuse(record, "propxs= or propdataoffset= missing");
-  if (ysize < 1 || ysize > kMaxHeight) return refuse(record, "absurd ysize");
+  if (ysize < 1) return refuse(record, "absurd ysize");
   long total_width = 0;
-  for (int i = 0; i < chars; ++i) {
-    if (record->widths[i] > kMaxWidth) return refuse(record, "absurd glyph width");
-    total_width += record->widths[i];
-  }
+  for (int i = 0; i < chars; ++i) total_width += record->widths[i];
   if (total_width == 0) return refuse(record, "no glyph has a width");
   size_t size = static_cast<size_t>(ysize) * static_cast<size_t>(total_width);
   if (size > kMaxGlyphData) return refuse(record, "absurd glyph data size");
@@ -122,5 +120,10 @@ bool vqfont_parse(const char* const* lines, size_t line_count, vqfont_record* re
       }
     }
   }
+  // A glyph too wide to draw is missing: it keeps no width either, so that
+  // a text of such glyphs (each up to the size of all glyph data) cannot
+  // measure past the range of a pixel position.
+  for (int i = 0; i < chars; ++i)
+    if (record->widths[i] > kMaxGlyphSide) record->widths[i] = 0;
   return true;
 }
