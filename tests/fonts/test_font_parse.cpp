@@ -256,7 +256,9 @@ TEST_F(FontParse, GlyphsUpToTenThousandPixelsAreDrawnLargerOnesMissing) {
     int w = 0, h = 0;
     const bool drawn = vqfont_glyph(id, '!', &bits, &w, &h) && w > 0;
     EXPECT_EQ(drawn, c.drawn) << c.ysize << "x" << c.width_of_bang;
-    if (drawn) EXPECT_EQ(bits[(h - 1) * w + w - 1], diagonal(1, h - 1, w - 1) ? 1 : 0);
+    if (drawn) {
+      EXPECT_EQ(bits[(h - 1) * w + w - 1], diagonal(1, h - 1, w - 1) ? 1 : 0);
+    }
     EXPECT_EQ(vqfont_textwidth(id, "!\""), c.measured + 1) << c.ysize << "x" << c.width_of_bang;
     EXPECT_EQ(vqfont_height(id), c.ysize);
     vqfont_free(id);
