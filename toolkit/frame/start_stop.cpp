@@ -33,11 +33,12 @@ void find_program_folder(char* folder, size_t size) {
   folder[n] = 0;
 }
 
-// Waits on platform input until the last window closes.
+// Waits on platform input until the last window closes (also one closed
+// without quitting: with no window left nothing could end the wait).
 void keep_alive() {
   vqframe_mark_started(true);
   vqplatform_msg msg;
-  while (vqframe().running) {
+  while (vqframe().running && vqframe().open_windows > 0) {
     vqticks_serve();
     if (vqplatform_wait_message(&msg, 10)) vqplatform_dispatch(&msg);
     if (vqeventpending()) vqpollevent();

@@ -54,6 +54,15 @@ class vqWindow {
   // Input state kept between platform messages.
   unsigned modifiers;        // 1 Shift, 2 Alt, 4 Control
   char dropped_file[261];
+  // The window container's children (bars and main panel) as the regions
+  // they registered with command 8001, in client coordinates.
+  vqregion children[16];
+  int child_count;
+  int captured_child;        // index into children, -1 none
+  int hovered_child;         // child that had the last mouse move, -1 none
+  // While a whole-window update runs, the copies the panels ask for wait
+  // for one presentation of the whole client area.
+  uint8_t batching;
 };
 
 // Indexes into vqWindow::window_events.
@@ -70,6 +79,11 @@ int vqwindow_mousex(vqWindow* window);
 int vqwindow_mousey(vqWindow* window);
 // The most recently opened window (popups are owned by it), or null.
 vqWindow* vqwindow_last();
+
+// Saves what the window shows on the screen as a PNG file, with the
+// toolkit's own writer; false (and one diagnostic line) when the window is
+// not open or the file cannot be written.
+bool vqwindow_screenshot(vqWindow* window, const char* file);
 
 int vqscreen_metric(const char* name);
 int vqgui_metric(const char* name);

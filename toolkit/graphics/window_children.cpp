@@ -1,0 +1,128 @@
+// The window as a host: the regions its bars and main panel registered,
+// mouse routing to them, and their requests (8001 to 8028).
+#include "window_internal.h"
+
+#include <cstdio>
+
+namespace {
+
+enum { kChildren = 16 };
+
+bool valid_child(const vqWindow* window, int id) {
+  return id >= 0 && id < window->child_count && window->children[id].in_use;
+}
+
+int add_child(vqWindow* window, const vqregion_request* request) {
+  if (request == nullptr) return -1;
+  int id = 0;
+  while (id < window->child_count && window->children[id].in_use) id++;
+  if (id == kChildren) {
+    std::printf("vqWindow: no room for another child\n");
+    return -1;
+  }
+  if (id == window->child_count) window->child_count++;
+  vqregion& r = window->children[id];
+  r = vqregion{};
+  r.in_use = 1;
+  r.x = request->x;
+  r.y = request->y;
+  r.w = request->w;
+  r.h = request->h;
+  r.object = request->object;
+  r.handler = request->handler;
+  r.mouse = (request->flags & VQREGION_MOUSE) != 0;
+  r.focusable = (request->flags & VQREGION_FOCUSABLE) != 0;
+  r.hover = (request->flags & VQREGION_HOVER) != 0;
+  r.scrollbars = (request->flags & VQREGION_SCROLLBARS) != 0;
+  r.keeptab = (request->flags & VQREGION_KEEPTAB) != 0;
+  return id;
+}
+
+void remove_children_of(vqWindow* window, void* object) {
+  for (int id = 0; id < window->child_count; id++) {
+    if (!window->children[id].in_use || window->children[id].object != object) continue;
+    window->children[id] = vqregion{};
+    if (window->hovered_child == id) window->hovered_child = -1;
+    if (window->captured_child == id) {
+      window->captured_child = -1;
+      if (window->platform.handle != 0) vqplatform_mouse_capture(window->platform.handle, false);
+    }
+  }
+  while (window->child_count > 0 && !window->children[window->child_count - 1].in_use) window->child_count--;
+}
+
+void capture(vqWindow* window, int id, bool on) {
+  if (on && !valid_child(window, id)) return;
+  window->captured_child = on ? id : -1;
+  if (window->platform.handle != 0) vqplatform_mouse_capture(window->platform.handle, on);
+}
+
+// Where the client area's top-left lies on the screen: the outer corner
+// plus the frame's left side and top (title bar included).
+int client_origin(const vqWindow* window, bool vertical) {
+  const vqwindow_platform& p = window->platform;
+  int side = (p.outer_w - p.pixmap.width) / 2;
+  return vertical ? p.y + p.outer_h - p.pixmap.height - side : p.x + side;
+}
+
+int child_at(const vqWindow* window, int x, int y) {
+  for (int id = 0; id < window->child_count; id++) {
+    const vqregion& r = window->children[id];
+    if (r.in_use && r.mouse && x >= r.x && x < r.x + r.w && y >= r.y && y < r.y + r.h) return id;
+  }
+  return -1;
+}
+
+}  // namespace
+
+int vqwindow_child_request(vqWindow* window, int command, int a1, int a2, int a3, int a4, int a5,
+                           [[maybe_unused]] int a6) {
+  switch (command) {
+    case 8001: return add_child(window, vqptr_join<vqregion_request>(a1, a2));
+    case 8002: remove_children_of(window, vqptr_join(a1, a2)); return 0;
+    case 8003:
+      if (valid_child(window, a1)) {
+        vqregion& r = window->children[a1];
+        r.x = a2;
+        r.y = a3;
+        r.w = a4;
+        r.h = a5;
+      }
+      return 0;
+    case 8004: return window->platform.pixmap.width;
+    case 8005: return window->platform.pixmap.height;
+    case 8006: case 8026: return client_origin(window, false);
+    case 8007: case 8027: return client_origin(window, true);
+    case 8008: vqwindow_copy_to_screen(window, a1, a2, a3, a4); return 0;
+    case 8009: vqwindow_update_all(window); return 0;
+    case 8010: return 1;   // a top-level window always grants the focus
+    case 8013:
+      if (valid_child(window, a1)) window->children[a1].scrollbars = a2 != 0;
+      return 0;
+    case 8015: capture(window, a1, true); return 0;
+    case 8016: capture(window, a1, false); return 0;
+    case 8019: return static_cast<int>(window->background);
+    case 8021: return window->draw ? 0 : 1;
+    case 8025: return window->platform.handle;
+    default: return 0;
+  }
+}
+
+int vqwindow_route_mouse(vqWindow* window, int command, int x, int y) {
+  int id = valid_child(window, window->captured_child) ? window->captured_child : child_at(window, x, y);
+  if (command == 2015 && id != window->hovered_child) {
+    int left = window->hovered_child;
+    window->hovered_child = id;
+    if (valid_child(window, left)) {
+      const vqregion& r = window->children[left];
+      vqsend(r.handler, r.object, 2024);
+    }
+  }
+  if (id >= 0) {
+    const vqregion& r = window->children[id];
+    return vqsend(r.handler, r.object, command, x, y);
+  }
+  // Outside every child (a pixel row no bar covers): the main panel decides.
+  if (window->panels[0].created) return vqView::command(&window->panels[0], command, x, y, 0, 0, 0, 0, 0, 0);
+  return 0;
+}

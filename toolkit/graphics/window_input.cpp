@@ -1,0 +1,135 @@
+// The window procedure: platform messages become commands of the window's
+// handler. Keys arrive as the toolkit's key codes; the modifier keys are
+// tracked here because two combinations mean something else than a key.
+#include "window_internal.h"
+
+#include <cstdio>
+
+namespace {
+
+enum modifier : unsigned { SHIFT = 1, ALT = 2, CONTROL = 4 };
+enum { KEY_F4 = 308, KEY_CONTROL = 318, KEY_SHIFT = 319, KEY_DELETE = 322, KEY_ALT = 325 };
+
+// Enter, Escape, Space, Tab and the block from Left (301) to Alt (325).
+bool has_key_code(int key) { return key == 9 || key == 10 || key == 27 || key == 32 || (key >= 301 && key <= 325); }
+
+unsigned modifier_of(int key) {
+  switch (key) {
+    case KEY_SHIFT: return SHIFT;
+    case KEY_ALT: return ALT;
+    case KEY_CONTROL: return CONTROL;
+    default: return 0;
+  }
+}
+
+void send(vqWindow* window, int command, int a1 = 0, int a2 = 0, int a3 = 0, int a4 = 0) {
+  vqWindow::command(window, command, a1, a2, a3, a4, 0, 0, 0, 0);
+}
+
+// Left, middle, right button: down, up, double click.
+int button_command(int kind, int button) {
+  if (button < 1 || button > 3) return 0;
+  int base = 2004 + 3 * (button - 1);
+  switch (kind) {
+    case VQMSG_BUTTONDOWN: return base;
+    case VQMSG_BUTTONUP: return base + 1;
+    case VQMSG_DOUBLECLICK: return base + 2;
+    default: return 0;
+  }
+}
+
+void key_down(vqWindow* window, int key) {
+  if (!has_key_code(key)) return;
+  window->modifiers |= modifier_of(key);
+  if (key == KEY_DELETE && window->modifiers == SHIFT) send(window, 2035);
+  else if (key == KEY_F4 && (window->modifiers & ALT) != 0) send(window, 2001);
+  else send(window, 2016, key);
+}
+
+void key_up(vqWindow* window, int key) {
+  if (!has_key_code(key)) return;
+  window->modifiers &= ~modifier_of(key);
+  send(window, 2017, key);
+}
+
+// Control+V, C, X come as the control characters 22, 3, 24 (or as the
+// letters while Control is held, where the desktop sends them so).
+int clipboard_command(const vqWindow* window, int ch) {
+  if (ch == 22) return 2033;
+  if (ch == 3) return 2034;
+  if (ch == 24) return 2035;
+  if ((window->modifiers & CONTROL) == 0) return 0;
+  if (ch == 'v' || ch == 'V') return 2033;
+  if (ch == 'c' || ch == 'C') return 2034;
+  if (ch == 'x' || ch == 'X') return 2035;
+  return 0;
+}
+
+void typed(vqWindow* window, int ch) {
+  if (ch <= 0 || ch > 255) return;
+  if (int command = clipboard_command(window, ch)) {
+    send(window, command);
+    return;
+  }
+  // These come from the key table alone, so they are not seen twice.
+  if (ch == 10 || ch == 13 || ch == 32 || ch == 9 || ch == 27) return;
+  send(window, 2016, ch);
+}
+
+}  // namespace
+
+void vqwindow_proc(void* object, const vqplatform_msg* msg) {
+  vqWindow* window = static_cast<vqWindow*>(object);
+  if (window == nullptr || msg == nullptr || !window->created) return;
+  switch (msg->kind) {
+    case VQMSG_MOUSEMOVE: send(window, 2015, msg->x, msg->y); break;
+    case VQMSG_BUTTONDOWN:
+    case VQMSG_BUTTONUP:
+    case VQMSG_DOUBLECLICK:
+      if (int command = button_command(msg->kind, msg->button)) send(window, command, msg->x, msg->y);
+      break;
+    case VQMSG_WHEEL:
+      if (msg->wheel != 0) send(window, msg->wheel > 0 ? 2013 : 2014, msg->x, msg->y);
+      break;
+    case VQMSG_KEYDOWN: key_down(window, msg->key); break;
+    case VQMSG_KEYUP: key_up(window, msg->key); break;
+    case VQMSG_CHAR: typed(window, msg->ch); break;
+    case VQMSG_CLOSE: send(window, 2001); break;
+    case VQMSG_PAINT: send(window, 2002, msg->x, msg->y, msg->width, msg->height); break;
+    case VQMSG_SIZE:
+    case VQMSG_RESTORE:
+      send(window, 2003, msg->width, msg->height);
+      send(window, 2065);
+      break;
+    case VQMSG_MINIMIZE:
+      send(window, 2003, msg->width, msg->height);
+      send(window, 2055);
+      break;
+    case VQMSG_MAXIMIZE:
+      send(window, 2003, msg->width, msg->height);
+      send(window, 2060);
+      break;
+    case VQMSG_MOVE:
+      window->platform.x = msg->x;
+      window->platform.y = msg->y;
+      send(window, 2062);
+      break;
+    case VQMSG_ACTIVATE: send(window, 2063); break;
+    case VQMSG_DEACTIVATE:
+      // The releases of keys held now go to another window: forget them,
+      // or a later F4 alone would close this one.
+      window->modifiers = 0;
+      send(window, 2064);
+      break;
+    case VQMSG_FOCUS: send(window, 2018); break;
+    case VQMSG_UNFOCUS:
+      window->modifiers = 0;
+      send(window, 2019);
+      break;
+    case VQMSG_DROPFILE:
+      std::snprintf(window->dropped_file, sizeof window->dropped_file, "%s", msg->text);
+      send(window, 2061);
+      break;
+    default: break;
+  }
+}
