@@ -1,0 +1,80 @@
+// What the up-down control and the push button share; not part of the
+// toolkit's interface.
+#pragma once
+
+#include "vqcontrols.h"
+
+// Commands a control receives from its host, and those it sends to it.
+enum vqcontrol_command {
+  VQCTL_DESTROY = 2001, VQCTL_LEFTDOWN = 2004, VQCTL_LEFTUP = 2005, VQCTL_LEFTDOUBLE = 2006,
+  VQCTL_WHEELUP = 2013, VQCTL_WHEELDOWN = 2014, VQCTL_MOVE = 2015, VQCTL_KEYDOWN = 2016,
+  VQCTL_KEYUP = 2017, VQCTL_FOCUSIN = 2018, VQCTL_FOCUSOUT = 2019, VQCTL_QUERY = 2020,
+  VQCTL_HOVEREND = 2024, VQCTL_HOVERSTART = 2025, VQCTL_REFRESH = 2026, VQCTL_TIMER = 2029,
+  VQCTL_REDRAWALL = 2048,
+  VQCTL_ADDREGION = 8001, VQCTL_REMOVEREGIONS = 8002, VQCTL_SHOWRECT = 8008,
+  VQCTL_FOCUSREGION = 8010, VQCTL_FOCUSNEXT = 8011, VQCTL_CAPTURE = 8015, VQCTL_RELEASE = 8016,
+};
+
+// Key codes as the host passes them on.
+enum vqcontrol_key {
+  VQKEY_BACKSPACE = 8, VQKEY_TAB = 9, VQKEY_ENTER = 10, VQKEY_RETURN = 13, VQKEY_ESCAPE = 27,
+  VQKEY_SPACE = 32, VQKEY_LEFT = 301, VQKEY_RIGHT = 302, VQKEY_UP = 303, VQKEY_DOWN = 304,
+  VQKEY_F1 = 305, VQKEY_F12 = 316, VQKEY_HOME = 320, VQKEY_END = 321, VQKEY_DELETE = 322,
+};
+
+// First press of an auto-repeat waits this many periods.
+enum { VQCTL_REPEAT_DELAY = 5 };
+
+// control_host.cpp: the current container as host. False when there is none.
+bool vqcontrol_host_attach(vqcontrol_host* h);
+// Registers the rectangle as a hit region (8001) with the region flags.
+void vqcontrol_host_register(vqcontrol_host* h, vqhandler handler, void* object, int x, int y, int w,
+                             int h_, unsigned flags);
+// Removes the object's regions (8002) and forgets the host. Nothing is sent
+// to a host that is no longer a registered container.
+void vqcontrol_host_detach(vqcontrol_host* h, void* object);
+// The pixmap to draw into, or null when the host is gone.
+vqpxmap* vqcontrol_host_pixmap(const vqcontrol_host* h);
+// Asks the host to bring the rectangle of its pixmap to the screen (8008).
+void vqcontrol_host_show(const vqcontrol_host* h, int x, int y, int w, int h_);
+// Asks for the keyboard focus (8010); true when the host granted it.
+bool vqcontrol_host_focus(const vqcontrol_host* h);
+void vqcontrol_host_focusnext(const vqcontrol_host* h);
+void vqcontrol_host_capture(const vqcontrol_host* h);
+void vqcontrol_host_release(const vqcontrol_host* h);
+
+
+// updown_draw.cpp: where the parts of an up-down control lie (host pixmap
+// coordinates).
+struct vqupdown_geometry {
+  int column_x, column_w;   // the arrow column
+  int box_top, box_h;       // the up box; the down box follows directly below
+  int text_y;
+  int text_left, text_right;   // the text stays in [text_left, text_right)
+};
+void vqupdown_geometry_of(const vqUpDownControl* c, vqupdown_geometry* g);
+// The text as shown (stars in password mode), into out.
+void vqupdown_shown(const vqUpDownControl* c, char* out, int size);
+// The first character shown and the x it is drawn at.
+void vqupdown_textplace(const vqUpDownControl* c, int* first, int* x);
+
+// updown_edit.cpp: keys while the control has the focus; true when taken.
+bool vqupdown_key(vqUpDownControl* c, int key);
+// Editing starts (cursor at index, -1 the end) or ends: accept puts the text
+// onto the grid and into range and sends an event when the value changed;
+// cancel puts back the text from the start of editing.
+void vqupdown_edit_begin(vqUpDownControl* c, int index);
+void vqupdown_edit_accept(vqUpDownControl* c);
+void vqupdown_edit_cancel(vqUpDownControl* c);
+// The text index nearest to a pixmap x, for a click into the field.
+int vqupdown_index_at(const vqUpDownControl* c, int px);
+
+// button_hotkey.cpp: the buttons that answer to a key anywhere.
+void vqbutton_hotkey_add(vqButton* b);
+void vqbutton_hotkey_remove(vqButton* b);
+
+// button_input.cpp: a click as the user makes one (press, release, event).
+void vqbutton_click(vqButton* b);
+
+// button_draw.cpp: the label's size as the preferred size counts it.
+int vqbutton_labelwidth(const vqButton* b);

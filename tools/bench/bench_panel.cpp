@@ -1,0 +1,116 @@
+// Measures what drawing through a graphic panel costs against writing the
+// same pixels into a plain array, side by side in one run (median of
+// several repetitions), on the headless back end:
+//   a full 1280 x 720 panel drawn pixel by pixel with vqpoint (goal <= 10 x),
+//   a full-panel vqfillrect against std::fill (goal <= 1.25 x).
+//   bench_panel [repetitions]   (default 15)
+// Exits 1 when a goal is missed.
+#include "vqplatform.h"
+#include "vqtarget.h"
+#include "vqview.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+namespace {
+
+constexpr int kW = 1280, kH = 720;
+
+int host_handler(void*, int, int, int, int, int, int, int, int, int) { return 0; }
+
+double now_ms() {
+  using clock = std::chrono::steady_clock;
+  return std::chrono::duration<double, std::milli>(clock::now().time_since_epoch()).count();
+}
+
+double median(std::vector<double> v) {
+  std::sort(v.begin(), v.end());
+  return v[v.size() / 2];
+}
+
+// The pixel values both sides write: a pattern that changes every pixel, so
+// that neither side can write one value in bulk.
+inline uint32_t pattern(int x, int y, int round) {
+  return static_cast<uint32_t>(x * 7 + y * 131 + round) & 0xFFFFFFu;
+}
+
+uint32_t g_sink;   // keeps the plain loops' results alive
+
+struct figure {
+  const char* what;
+  double goal;
+  std::vector<double> panel, plain;
+};
+
+void report(const figure& f, bool* all_met) {
+  double p = median(f.panel), q = median(f.plain);
+  double ratio = q > 0 ? p / q : 0;
+  bool met = ratio <= f.goal;
+  *all_met = *all_met && met;
+  std::printf("%-40s panel %8.3f ms  plain %8.3f ms  ratio %5.2f x  (goal <= %.2f x: %s)\n", f.what, p,
+              q, ratio, f.goal, met ? "met" : "MISSED");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  int repetitions = argc > 1 ? std::max(1, std::atoi(argv[1])) : 15;
+  setenv("VQ_PLATFORM", "headless", 0);
+  if (!vqplatform_start()) {
+    std::printf("bench_panel: platform did not start\n");
+    return 1;
+  }
+  std::printf("back end: %s, %d repetitions, median\n", vqplatform_backend_name(), repetitions);
+
+  // A plain host as big as the panel, and the panel in it.
+  vqpxmap host;
+  vqpxmap_init(&host);
+  host.width = kW;
+  host.height = kH;
+  host.format = VQPX_TRUECOLOR;
+  vqpxmap_allocate(&host);
+  vqcontainer_register(&host, host_handler, &host, 0, false);
+  static vqView panel;
+  if (!vqgraphic_create(&panel, "x=0,y=0,xs=%d,ys=%d,bgcolor=000000", kW, kH)) return 1;
+  std::vector<uint32_t> plain(static_cast<size_t>(kW) * kH);
+
+  figure points{"1280x720 vqpoint vs array loop", 10.0, {}, {}};
+  figure fill{"1280x720 vqfillrect vs std::fill", 1.25, {}, {}};
+  for (int r = 0; r < repetitions; r++) {
+    double t0 = now_ms();
+    for (int y = 0; y < kH; y++)
+      for (int x = 0; x < kW; x++) vqpoint(x, y, static_cast<int32_t>(pattern(x, y, r)));
+    double t1 = now_ms();
+    uint32_t* a = plain.data();
+    for (int y = 0; y < kH; y++)
+      for (int x = 0; x < kW; x++) a[static_cast<size_t>(y) * kW + x] = pattern(x, y, r);
+    double t2 = now_ms();
+    g_sink += a[static_cast<size_t>(r) * 977 % plain.size()];
+    points.panel.push_back(t1 - t0);
+    points.plain.push_back(t2 - t1);
+
+    t0 = now_ms();
+    vqfillrect(0, 0, kW, kH, static_cast<int32_t>(pattern(r, r, r)));
+    t1 = now_ms();
+    std::fill(plain.begin(), plain.end(), pattern(r, r, r));
+    t2 = now_ms();
+    g_sink += plain[static_cast<size_t>(r) * 977 % plain.size()];
+    fill.panel.push_back(t1 - t0);
+    fill.plain.push_back(t2 - t1);
+  }
+  // Both sides must have drawn the same picture.
+  bool same = vqgetpixel(kW - 1, kH - 1) == static_cast<int32_t>(plain.back());
+  bool all_met = same;
+  report(points, &all_met);
+  report(fill, &all_met);
+  if (!same) std::printf("bench_panel: the panel and the array differ\n");
+  vqgraphic_destroy(&panel);
+  vqcontainer_remove(&host);
+  vqpxmap_free(&host);
+  std::printf("(checksum %u)\n", g_sink);
+  return all_met ? 0 : 1;
+}
