@@ -1,38 +1,77 @@
-// Bytes from a program's output written into a small terminal: the first
-// two bytes choose its size, scroll-back and word break, the rest goes
-// through the escape decoder into the cells. Nothing may be read or written
-// outside the cells, and the cursor must stay where the next character can go.
-#include "vqansi.h"
-#include "vqtermcells.h"
+// Bytes from a program's output written into a small terminal on a panel of
+// the headless back end: the first two bytes choose its size, scroll-back,
+// word break and cursor, the rest goes through the escape decoder into the
+// cells and onto the panel, written one by one and then once more as a
+// string. Nothing may be read or written outside the cells or the pixmaps,
+// and the cursor must stay where the next character can go.
+#include "vqplatform.h"
+#include "vqtarget.h"
+#include "vqterminal.h"
+#include "vqview.h"
 
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
+
+namespace {
+
+int host_handler(void*, int, int, int, int, int, int, int, int, int) { return 0; }
+
+vqpxmap g_host;
+vqView* g_panel;
+
+void check(const vqTerminal& t) {
+  const vqterm_cells& c = t.cells;
+  if (c.cursor_col < 0 || c.cursor_col >= c.columns || c.cursor_row < 0 || c.cursor_row > c.lines ||
+      c.top_line < 0 || c.top_line > vqtermcells_maxtop(&c) || t.decoder.count != 0 ||
+      t.decoder.length >= VQANSI_BUFFER || c.word_length > VQTERM_WORDMAX)
+    std::abort();
+}
+
+}  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
   // Unknown sequences are reported on standard output; keep the run quiet.
   if (std::freopen("/dev/null", "w", stdout) == nullptr) return 0;
+  setenv("VQ_PLATFORM", "headless", 1);
+  vqplatform_start();
+  vqpxmap_init(&g_host);
+  g_host.width = 200;
+  g_host.height = 120;
+  g_host.format = VQPX_TRUECOLOR;
+  vqpxmap_allocate(&g_host);
+  vqcontainer_register(&g_host, host_handler, &g_host, 0xE0E0E0, false);
+  g_panel = new vqView;
+  vqgraphic_create(g_panel, "x=0,y=0,xs=200,ys=120,bgcolor=e0e0e0");
+  vqgraphic_select(g_panel);
   return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size < 2) return 0;
   const int columns = 1 + data[0] % 12;
-  const int visible = 1 + (data[0] / 12) % 5;
-  const int scrollback = (data[1] & 3) == 0 ? 0 : (data[1] & 3) * 4;
-  vqterm_cells t;
-  t.wordbreak = (data[1] & 4) != 0;
-  if (!vqtermcells_allocate(&t, columns, visible, scrollback)) std::abort();
-  vqAnsiDecoder d;
+  const int lines = 1 + (data[0] / 12) % 5;
+  const int scrollback = (data[1] & 3) * 4;
+  // The terminal's cell is 6 x 13 in the default font; the scroll bar takes 3 columns.
+  const int xs = (columns + (scrollback > 0 ? 3 : 0)) * 6 + 4;
+  vqTerminal t;
+  if (!vqterm_create(&t, "x=3,y=3,xs=%d,ys=%d,scrollback=%d%s%s", xs, lines * 13 + 4, scrollback,
+                     (data[1] & 4) != 0 ? ",wordbreak" : "", (data[1] & 8) != 0 ? ",cursor" : ""))
+    std::abort();
+  if (t.cells.columns != columns || t.cells.visible_lines != lines) std::abort();
+  if ((data[1] & 16) != 0) vqTerminal::command(&t, 2018, 0, 0, 0, 0, 0, 0, 0, 0);
   for (size_t i = 2; i < size; ++i) {
-    vqansi_input(&d, data[i]);
-    int action, value;
-    while (vqansi_take(&d, &action, &value)) vqtermcells_act(&t, action, value);
-    if (t.cursor_col < 0 || t.cursor_col >= t.columns || t.cursor_row < 0 || t.cursor_row > t.lines ||
-        t.top_line < 0 || t.top_line > vqtermcells_maxtop(&t) || d.count != 0 ||
-        d.length >= VQANSI_BUFFER || t.word_length > VQTERM_WORDMAX)
-      std::abort();
+    vqterm_putc(&t, data[i]);
+    check(t);
   }
-  vqtermcells_free(&t);
+  const std::string text(reinterpret_cast<const char*>(data) + 2, size - 2);
+  vqterm_write(&t, text.c_str());
+  check(t);
+  vqterm_pageup(&t);
+  vqterm_lineup(&t);
+  vqterm_scrollpercent(&t, data[1]);
+  vqTerminal::command(&t, 2029, 0, 0, 0, 0, 0, 0, 0, 0);
+  check(t);
   return 0;
 }

@@ -21,9 +21,9 @@ void move_to(vqTerminal* t, int top, bool redraw_always) {
 // Position of a point on the track between the arrows, 0 to 100.
 int track_percent(const vqTerminal* t, int py) {
   const vqterm_scrollbar& b = t->scroll_bar;
-  const int track = b.h - 2 * b.w;
+  const int button = std::min(b.w, b.h / 2), track = b.h - 2 * button;
   if (track <= 0) return 0;
-  return std::clamp((py - b.y - b.w) * 100 / track, 0, 100);
+  return std::clamp((py - b.y - button) * 100 / track, 0, 100);
 }
 
 }  // namespace
@@ -63,23 +63,22 @@ bool vqterm_barmouse(vqTerminal* t, int command, int px, int py) {
     return true;
   }
   if (px < b.x || px >= b.x + b.w || py < b.y || py >= b.y + b.h) return false;
-  if (py < b.y + b.w) {
+  // The geometry vqdraw_vscrollbar draws: square arrow buttons while there
+  // is room, a thumb of at least half a button.
+  const int button = std::min(b.w, b.h / 2), track = b.h - 2 * button, at = py - b.y;
+  const int thumb = std::max(track * b.size / 100, std::min(track, std::max(button / 2, 4)));
+  const int top = button + (track - thumb) * std::clamp(b.position, 0, 100) / 100;
+  if (at < button) {
     vqterm_lineup(t);
-  } else if (py >= b.y + b.h - b.w) {
+  } else if (at >= b.h - button) {
     vqterm_linedown(t);
+  } else if (at < top) {
+    vqterm_pageup(t);
+  } else if (at >= top + thumb) {
+    vqterm_pagedown(t);
   } else {
-    // The thumb as drawn: size percent of the track, at position percent of the rest.
-    const int track = b.h - 2 * b.w;
-    const int thumb = std::max(4, track * b.size / 100);
-    const int top = b.y + b.w + (track - thumb) * b.position / 100;
-    if (py < top) {
-      vqterm_pageup(t);
-    } else if (py >= top + thumb) {
-      vqterm_pagedown(t);
-    } else {
-      b.dragging = 1;
-      vqsend(t->host_handler, t->host_object, VQTERM_CAPTURE, t->child_id);
-    }
+    b.dragging = 1;
+    vqsend(t->host_handler, t->host_object, VQTERM_CAPTURE, t->child_id);
   }
   return true;
 }
