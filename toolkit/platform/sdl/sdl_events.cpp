@@ -140,8 +140,9 @@ void on_window(const SDL_WindowEvent& ev) {
   }
 }
 
-// Turns one SDL event into the messages it means (maybe none).
-void translate(const SDL_Event& ev) {
+}  // namespace
+
+void vqsdl_translate(const SDL_Event& ev) {
   switch (ev.type) {
     case SDL_MOUSEMOTION:
       post_point(vqsdl_handle_of(ev.motion.windowID), VQMSG_MOUSEMOVE, ev.motion.x, ev.motion.y);
@@ -167,7 +168,7 @@ void translate(const SDL_Event& ev) {
   }
 }
 
-bool take(vqplatform_msg* msg) {
+bool vqsdl_take(vqplatform_msg* msg) {
   while (!g_queue.empty()) {
     *msg = g_queue.front();
     g_queue.pop_front();
@@ -176,37 +177,6 @@ bool take(vqplatform_msg* msg) {
   return false;
 }
 
-}  // namespace
-
 void vqsdl_post(const vqplatform_msg& msg) { g_queue.push_back(msg); }
 void vqsdl_forget_messages() { g_queue.clear(); }
 
-bool vqsdl_peek_message(vqplatform_msg* msg) {
-  if (take(msg)) return true;
-  SDL_Event ev;
-  while (SDL_PollEvent(&ev) != 0) {
-    translate(ev);
-    if (take(msg)) return true;
-  }
-  return false;
-}
-
-bool vqsdl_wait_message(vqplatform_msg* msg, uint32_t timeout_ms) {
-  if (take(msg)) return true;
-  // Without video SDL would poll every millisecond while it waits; a plain
-  // sleep is cheaper, and no input can arrive anyway.
-  if (!vqsdl_video_running()) {
-    if (vqsdl_peek_message(msg)) return true;
-    SDL_Delay(timeout_ms);
-    return vqsdl_peek_message(msg);
-  }
-  const uint32_t until = SDL_GetTicks() + timeout_ms;
-  SDL_Event ev;
-  for (;;) {
-    int32_t left = static_cast<int32_t>(until - SDL_GetTicks());
-    if (left <= 0) return vqsdl_peek_message(msg);
-    if (SDL_WaitEventTimeout(&ev, left) == 0) return false;
-    translate(ev);
-    if (take(msg)) return true;
-  }
-}

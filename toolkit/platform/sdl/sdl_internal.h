@@ -23,6 +23,8 @@ struct sdl_window {
 // The window of a handle, or null.
 sdl_window* vqsdl_window(int window);
 int vqsdl_handle_of(uint32_t sdl_id);
+int vqsdl_window_slots();               // handles run from 1 to this
+int vqsdl_window_count();               // open windows
 bool vqsdl_video();                     // starts video on first use; false without a display
 bool vqsdl_video_running();
 
@@ -41,6 +43,10 @@ void vqsdl_resize_back(sdl_window& win, int w, int h);
 
 // Queues a message for the pump, before anything SDL still holds.
 void vqsdl_post(const vqplatform_msg& msg);
+// Takes the oldest queued message; false when none is queued.
+bool vqsdl_take(vqplatform_msg* msg);
+// Turns one SDL event into the messages it means (maybe none) and queues them.
+void vqsdl_translate(const SDL_Event& ev);
 // Window point to client pixel, through the window's scaling.
 void vqsdl_client_point(int window, int fx, int fy, int* x, int* y);
 
@@ -62,9 +68,10 @@ void vqsdl_window_present(int window, const uint32_t* buffer, int stride, int bu
 bool vqsdl_window_readback(int window, uint32_t* out, int out_w, int out_h);
 bool vqsdl_window_shown_size(int window, int* w, int* h);
 // sdl_events.cpp
+void vqsdl_forget_messages();
+// sdl_wait.cpp
 bool vqsdl_peek_message(vqplatform_msg* msg);
 bool vqsdl_wait_message(vqplatform_msg* msg, uint32_t timeout_ms);
-void vqsdl_forget_messages();
 // sdl_screen.cpp
 void vqsdl_video_stop();
 void vqsdl_screen_size(int* w, int* h);

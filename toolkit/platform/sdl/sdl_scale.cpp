@@ -5,6 +5,10 @@
 #include <cstring>
 #include <vector>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace {
 
 int64_t floor_div(int64_t a, int64_t b) {
@@ -42,6 +46,59 @@ inline uint32_t mix(uint32_t a, uint32_t b, uint32_t w) {
   uint32_t rb = ((a & 0xFF00FF) * (256 - w) + (b & 0xFF00FF) * w) >> 8;
   uint32_t g = ((a & 0x00FF00) * (256 - w) + (b & 0x00FF00) * w) >> 8;
   return (rb & 0xFF00FF) | (g & 0x00FF00);
+}
+
+// out[i] = mix(a[i], b[i], w) for i in from..to.
+void mix_rows(const uint32_t* a, const uint32_t* b, uint32_t* out, int from, int to, uint32_t w) {
+  int i = from;
+#if defined(__SSE2__)
+  // Four pixels at a time, each channel widened to 16 bits.
+  const __m128i zero = _mm_setzero_si128(), wb = _mm_set1_epi16(static_cast<short>(w)),
+                wa = _mm_set1_epi16(static_cast<short>(256 - w));
+  for (; i + 3 <= to; i += 4) {
+    __m128i pa = _mm_loadu_si128(reinterpret_cast<const __m128i*>(a + i));
+    __m128i pb = _mm_loadu_si128(reinterpret_cast<const __m128i*>(b + i));
+    __m128i lo = _mm_add_epi16(_mm_mullo_epi16(_mm_unpacklo_epi8(pa, zero), wa),
+                               _mm_mullo_epi16(_mm_unpacklo_epi8(pb, zero), wb));
+    __m128i hi = _mm_add_epi16(_mm_mullo_epi16(_mm_unpackhi_epi8(pa, zero), wa),
+                               _mm_mullo_epi16(_mm_unpackhi_epi8(pb, zero), wb));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i),
+                     _mm_packus_epi16(_mm_srli_epi16(lo, 8), _mm_srli_epi16(hi, 8)));
+  }
+#endif
+  for (; i <= to; i++) out[i] = mix(a[i], b[i], w);
+}
+
+// out[col] = line[index] mixed with line[index + 1] by the column's weight.
+void mix_across(const uint32_t* line, int w, const std::vector<sample>& across, uint32_t* out) {
+  const size_t count = across.size();
+  size_t col = 0;
+#if defined(__SSE2__)
+  // Two shown pixels at a time: their four source pixels in one register,
+  // each channel widened to 16 bits and weighted, then neighbours added.
+  const __m128i zero = _mm_setzero_si128();
+  for (; col + 1 < count; col += 2) {
+    const sample& a = across[col];
+    const sample& b = across[col + 1];
+    if (b.index + 1 >= w) break;   // the last source pixel has no right neighbour
+    __m128i pa = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(line + a.index));
+    __m128i pb = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(line + b.index));
+    __m128i wa = _mm_unpacklo_epi64(_mm_set1_epi16(static_cast<short>(256 - a.weight)),
+                                    _mm_set1_epi16(static_cast<short>(a.weight)));
+    __m128i wb = _mm_unpacklo_epi64(_mm_set1_epi16(static_cast<short>(256 - b.weight)),
+                                    _mm_set1_epi16(static_cast<short>(b.weight)));
+    __m128i ma = _mm_mullo_epi16(_mm_unpacklo_epi8(pa, zero), wa);
+    __m128i mb = _mm_mullo_epi16(_mm_unpacklo_epi8(pb, zero), wb);
+    // lanes 0-3: a's left + right, lanes 4-7: b's left + right
+    __m128i sum = _mm_add_epi16(_mm_unpacklo_epi64(ma, mb), _mm_unpackhi_epi64(ma, mb));
+    __m128i packed = _mm_packus_epi16(_mm_srli_epi16(sum, 8), zero);
+    _mm_storel_epi64(reinterpret_cast<__m128i*>(out + col), packed);
+  }
+#endif
+  for (; col < count; col++) {
+    const sample& a = across[col];
+    out[col] = a.weight == 0 || a.index + 1 >= w ? line[a.index] : mix(line[a.index], line[a.index + 1], a.weight);
+  }
 }
 
 }  // namespace
@@ -121,14 +178,9 @@ void vqsdl_stretch(const uint32_t* src, int w, int h, const vqsdl_rect& shown, c
     const sample& s = down[static_cast<size_t>(row)];
     const uint32_t* line = src + static_cast<size_t>(s.index) * w;
     if (s.weight != 0) {
-      const uint32_t* next = line + w;
-      for (int i = first; i <= last; i++) blended[i] = mix(line[i], next[i], s.weight);
+      mix_rows(line, line + w, blended.data(), first, last, s.weight);
       line = blended.data();
     }
-    uint32_t* out = frame + static_cast<size_t>(row) * frame_stride;
-    for (int col = 0; col < part.w; col++) {
-      const sample& a = across[static_cast<size_t>(col)];
-      out[col] = a.weight == 0 ? line[a.index] : mix(line[a.index], line[a.index + 1], a.weight);
-    }
+    mix_across(line, w, across, frame + static_cast<size_t>(row) * frame_stride);
   }
 }

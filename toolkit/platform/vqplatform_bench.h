@@ -1,0 +1,14 @@
+// What benchmarks compare the platform layer with: SDL's own way of showing
+// a frame in a window (copy into the window surface, update it), without
+// anything of ours in between. Only on the SDL back end.
+#pragma once
+
+#include <cstdint>
+
+// Opens a plain SDL window with a client area of w x h at x, y; false (and
+// one diagnostic line) where there is no SDL display.
+bool vqplatform_bench_reference_open(int x, int y, int w, int h);
+// Copies the top-left client-sized part of frame (frame_w x frame_h, stride
+// frame_w) into the window surface and updates the window.
+void vqplatform_bench_reference_frame(const uint32_t* frame, int frame_w, int frame_h);
+void vqplatform_bench_reference_close();

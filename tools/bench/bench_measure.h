@@ -1,0 +1,26 @@
+// Measuring tools that benchmarks share: processor and wall time, an idle
+// loop's processor use, and the time to present a frame.
+#pragma once
+
+#include <cstdint>
+
+double bench_cpu_seconds();    // user + system time of this process
+double bench_wall_seconds();   // monotonic
+
+struct bench_idle {
+  double percent;     // processor use, percent of one core
+  double seconds;     // wall time measured
+  long passes;        // calls of the pass function
+};
+
+// Calls pass(context) again and again for the given wall time and reports
+// how much processor time that took. The pass should block the way the
+// program under test blocks (a wait for a message, vqwaitevent, ...).
+bench_idle bench_measure_idle(double seconds, void (*pass)(void* context), void* context);
+
+// Milliseconds per frame for presenting the whole frame (w x h) to the
+// window `frames` times; the messages that arrive meanwhile are dispatched.
+double bench_measure_present(int window, const uint32_t* frame, int w, int h, int frames);
+// The same through SDL's own window-surface update into the reference
+// window, which the caller opens (vqplatform_bench.h) at the size to compare.
+double bench_measure_reference(const uint32_t* frame, int w, int h, int frames);
