@@ -1,0 +1,190 @@
+// What the small controls share: creation from an option string in the
+// current container, the hit region, focus and hover, and their drawing.
+#include "vqminor.h"
+
+#include "vqcontrols.h"
+#include "vqdraw.h"
+#include "vqevent.h"
+#include "vqfont.h"
+#include "vqpxmap.h"
+#include "vqtarget.h"
+#include "vqview.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+enum { ADDREGION = 8001, REMOVEREGIONS = 8002, SHOWRECT = 8008, FOCUSREGION = 8010 };
+enum { DESTROY = 2001, FOCUSIN = 2018, FOCUSOUT = 2019, HOVEREND = 2024, HOVERSTART = 2025 };
+
+void reset(vqminor_box* b) {
+  b->created = 0;
+  b->x = b->y = b->width = b->height = 0;
+  b->font = -1;
+  b->text_color = 0;
+  b->background_color = VQ_NOCOLOR;
+  memset(b->theme, 0, sizeof b->theme);
+  b->greyed = b->nofocus = 0;
+  b->focused = b->hovered = b->pressed = 0;
+  b->host_handler = nullptr;
+  b->host_object = nullptr;
+  b->surface = nullptr;
+  b->region = -1;
+  b->label[0] = 0;
+}
+
+}  // namespace
+
+void vqminor_init(vqminor_box* b) {
+  b->event = vqnewevent();
+  reset(b);
+}
+
+bool vqminor_begin(vqminor_box* b, vqminor_options* o, const char* who, const char* format,
+                   va_list args, bool labelled) {
+  const vqcontainer* host = vqcontainer_current();
+  if (!host || !host->pixmap) {
+    std::printf("%s: no container\n", who);
+    return false;
+  }
+  b->host_handler = host->handler;
+  b->host_object = host->object;
+  b->surface = host->pixmap;
+  vqcolor_systemtable(b->theme);
+  b->font = vqcontrol_defaultfont();
+  b->text_color = b->theme[VQCOLOR_TEXT];
+  b->background_color = VQ_NOCOLOR;
+  vqcfgstr_vformat(o->text, sizeof o->text, format ? format : "", args);
+  o->tokens = vqcfgstr_split(o->text, o->buffer, sizeof o->buffer);
+  static char* none[] = {nullptr};
+  if (!o->tokens) o->tokens = none;
+  if (labelled && o->tokens[0]) {
+    std::snprintf(b->label, sizeof b->label, "%s", o->tokens[0]);
+    vqcfgstr_consume(o->tokens[0]);
+  }
+  vqgeometry_reset(&o->geometry);
+  o->geometry.parentwidth = b->surface->width;
+  o->geometry.parentheight = b->surface->height;
+  vqcfgstr_geometry(o->tokens, 0, &o->geometry);
+  vqfont_option(o->tokens, 0, &b->font);
+  vqcfgstr_focus(o->tokens, 0, &b->nofocus);
+  vqcfgstr_greyed(o->tokens, 0, &b->greyed);
+  vqcfgstr_bgcolor(o->tokens, 0, &b->background_color);
+  o->text_color_given = vqcfgstr_textcolor(o->tokens, 0, &b->text_color);
+  return true;
+}
+
+void vqminor_finish(vqminor_box* b, vqminor_options* o, vqhandler handler, void* object,
+                    int preferred_width, int preferred_height) {
+  vqgeometry& g = o->geometry;
+  if (!(g.xsvalue > 0)) {
+    g.xsvalue = preferred_width;
+    g.widthpixel = 1;
+  }
+  if (!(g.ysvalue > 0)) {
+    g.ysvalue = preferred_height;
+    g.heightpixel = 1;
+  }
+  vqgeometry_compute(&g);
+  b->x = g.x;
+  b->y = g.y;
+  b->width = g.width;
+  b->height = g.height;
+  vqregion_request r{handler, object, b->x, b->y, b->width, b->height,
+                     VQREGION_MOUSE | VQREGION_HOVER | (b->nofocus ? 0u : VQREGION_FOCUSABLE)};
+  int low, high;
+  vqptr_split(&r, &low, &high);
+  b->region = vqsend(b->host_handler, b->host_object, ADDREGION, low, high);
+  b->created = 1;
+}
+
+void vqminor_end(vqminor_box* b, void* object) {
+  if (b->created && b->host_handler) {
+    int low, high;
+    vqptr_split(object, &low, &high);
+    vqsend(b->host_handler, b->host_object, REMOVEREGIONS, low, high);
+  }
+  reset(b);
+}
+
+void vqminor_show(const vqminor_box* b) {
+  if (b->created && b->host_handler)
+    vqsend(b->host_handler, b->host_object, SHOWRECT, b->x, b->y, b->width, b->height);
+}
+
+void vqminor_notify(const vqminor_box* b) { vqpostevent(b->event); }
+
+void vqminor_takefocus(vqminor_box* b) {
+  if (b->nofocus || b->focused || b->region < 0 || !b->host_handler) return;
+  if (vqsend(b->host_handler, b->host_object, FOCUSREGION, b->region)) b->focused = 1;
+}
+
+bool vqminor_common(vqminor_box* b, int command) {
+  switch (command) {
+    case DESTROY:
+      // The host goes away before us: nothing of it may be used any more.
+      b->host_handler = nullptr;
+      b->host_object = nullptr;
+      b->surface = nullptr;
+      b->region = -1;
+      return true;
+    case FOCUSIN: b->focused = 1; return true;
+    case FOCUSOUT: b->focused = 0; return true;
+    case HOVERSTART: b->hovered = 1; return true;
+    case HOVEREND:
+      b->hovered = 0;
+      b->pressed = 0;
+      return true;
+    default: return false;
+  }
+}
+
+bool vqminor_inside(const vqminor_box* b, int px, int py) {
+  return px >= b->x && px < b->x + b->width && py >= b->y && py < b->y + b->height;
+}
+
+void vqminor_fill(const vqminor_box* b, int x, int y, int w, int h, uint32_t color) {
+  if (b->surface && color != VQ_NOCOLOR) vqpxmap_fillrect(b->surface, x, y, w, h, static_cast<int32_t>(color));
+}
+
+void vqminor_frame(const vqminor_box* b, int x, int y, int w, int h, bool sunken) {
+  if (!b->surface) return;
+  auto c = [b](int index) { return static_cast<int32_t>(b->theme[index]); };
+  if (sunken) {
+    vqdraw_frame(b->surface, x, y, w, h, c(VQCOLOR_DARK), c(VQCOLOR_WHITE));
+    vqdraw_frame(b->surface, x + 1, y + 1, w - 2, h - 2, c(VQCOLOR_BLACK), c(VQCOLOR_LIGHT));
+  } else {
+    vqdraw_frame(b->surface, x, y, w, h, c(VQCOLOR_WHITE), c(VQCOLOR_BLACK));
+    vqdraw_frame(b->surface, x + 1, y + 1, w - 2, h - 2, c(VQCOLOR_LIGHT), c(VQCOLOR_DARK));
+  }
+}
+
+void vqminor_text(const vqminor_box* b, int x, int y, const char* text, uint32_t color, bool underline,
+                  int max_width) {
+  if (!b->surface || !text) return;
+  vqfont_drawstring(b->surface, b->font, x, y, static_cast<int32_t>(color), false, underline, -1,
+                    max_width, -1, text, -1, -1);
+}
+
+int vqminor_textwidth(const vqminor_box* b, const char* text) { return vqfont_textwidth(b->font, text); }
+int vqminor_fontheight(const vqminor_box* b) { return vqfont_height(b->font); }
+
+uint32_t vqminor_ink(const vqminor_box* b) {
+  return b->greyed ? b->theme[VQCOLOR_TEXTGREY] : b->text_color;
+}
+
+void vqminor_entries(const char* value, std::vector<std::string>* out) {
+  out->clear();
+  if (!value || !*value) return;
+  std::string entry;
+  for (const char* p = value; *p; p++) {
+    if (*p == ';') {
+      out->push_back(entry);
+      entry.clear();
+    } else {
+      entry += *p;
+    }
+  }
+  out->push_back(entry);
+}

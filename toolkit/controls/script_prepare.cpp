@@ -1,0 +1,87 @@
+// The markup text before it is laid out: formatting with literal percent
+// signs kept, and the cutting into tags and words.
+#include "vqcfgstr.h"
+#include "vqscript.h"
+
+#include <cstring>
+
+namespace {
+
+bool ends_word(char c) {
+  return c == ' ' || c == '\r' || c == '\n' || c == '-' || c == '.' || c == '?' || c == '!' ||
+         c == ',' || c == ';' || c == ':';
+}
+
+}  // namespace
+
+char* vqscript_prepare(const char* format, va_list args) {
+  size_t length = format ? strlen(format) : 0;
+  size_t size = 10 * length + 1000;
+  char* out = new char[size];
+  vqcfgstr_vformat(out, size, format ? format : "", args);
+  return out;
+}
+
+vqscript_token vqscript_nexttoken(const char* text, size_t* pos) {
+  vqscript_token t{VQSCRIPT_END, nullptr, 0};
+  if (!text || !pos) return t;
+  size_t i = *pos;
+  if (text[i] == 0) return t;
+  if (text[i] == '<') {
+    size_t start = ++i;
+    // A '>' followed by another '>' belongs to the tag's text.
+    while (text[i] && !(text[i] == '>' && text[i + 1] != '>')) i++;
+    t = vqscript_token{VQSCRIPT_TAG, text + start, i - start};
+    if (text[i] == '>') i++;
+    *pos = i;
+    return t;
+  }
+  size_t start = i;
+  while (text[i] && text[i] != '<') {
+    if (ends_word(text[i++])) break;
+  }
+  *pos = i;
+  return vqscript_token{VQSCRIPT_WORD, text + start, i - start};
+}
+
+void vqscript_splittag(const char* tag, size_t length, char* name, size_t name_size,
+                       std::string* value) {
+  size_t n = 0;
+  while (n < length && tag[n] != ' ' && tag[n] != '=') n++;
+  if (name && name_size > 0) {
+    size_t keep = n < name_size - 1 ? n : name_size - 1;
+    memcpy(name, tag, keep);
+    name[keep] = 0;
+  }
+  if (!value) return;
+  const void* eq = memchr(tag, '=', length);
+  if (eq == nullptr) {
+    value->clear();
+    return;
+  }
+  const char* v = static_cast<const char*>(eq) + 1;
+  value->assign(v, static_cast<size_t>(tag + length - v));
+}
+
+void vqscript_splitcontrol(const std::string& value, char* name, size_t name_size,
+                           std::string* options) {
+  size_t kept = 0, i = 0;
+  const size_t n = value.size();
+  auto keep = [&](char c) {
+    if (name && kept + 1 < name_size) name[kept++] = c;
+  };
+  for (; i < n; i++) {
+    if (value[i] == '\n') break;
+    if (value[i] == ',') {
+      if (i + 1 < n && value[i + 1] == ',') {
+        keep(',');
+        i++;
+        continue;
+      }
+      break;
+    }
+    keep(value[i]);
+  }
+  if (name && name_size > 0) name[kept] = 0;
+  if (options) options->assign(i < n ? value.substr(i + 1) : std::string());
+}
