@@ -11,39 +11,15 @@ source_dir=$2
 for tool in Xvfb xdotool xwd python3; do
   command -v $tool > /dev/null || { echo "$tool missing: skipped"; exit 77; }
 done
+source "$source_dir/tests/scripts/xvfb_screen.bash"
 work=$(mktemp -d)
-xvfb=""
 program=""
-stop_screen() {
-  if [ -n "$xvfb" ]; then kill "$xvfb" 2> /dev/null; wait "$xvfb" 2> /dev/null; fi
-  xvfb=""
-}
 cleanup() {
   [ -n "$program" ] && kill "$program" 2> /dev/null
   stop_screen
   rm -rf "$work"
 }
 trap cleanup EXIT
-
-# Starts an X server of the given size on a free display number.
-start_screen() {
-  stop_screen
-  for _ in 1 2 3 4 5; do
-    local n=$((150 + RANDOM % 600))
-    Xvfb ":$n" -screen 0 "$1x24" -nolisten tcp > /dev/null 2>&1 &
-    xvfb=$!
-    for _ in $(seq 50); do
-      if DISPLAY=":$n" xdotool getdisplaygeometry > /dev/null 2>&1; then
-        export DISPLAY=":$n"
-        return 0
-      fi
-      kill -0 "$xvfb" 2> /dev/null || break
-      sleep 0.1
-    done
-    stop_screen
-  done
-  return 1
-}
 
 # check SCREEN WIDTH HEIGHT VQ_SCALE EXPECT(fit|exact|double)
 check() {
@@ -52,12 +28,8 @@ check() {
   start_screen "$screen" || { echo "Xvfb did not start: skipped"; exit 77; }
   VQ_PLATFORM=sdl VQ_SCALE=$scale "$build/tools/vqplatform_check" "$w" "$h" 20 > "$work/out" &
   program=$!
-  local id=""
-  for _ in $(seq 50); do
-    id=$(xdotool search --name '^vqplatform_check$' 2> /dev/null | head -n 1)
-    [ -n "$id" ] && break
-    sleep 0.1
-  done
+  local id
+  id=$(wait_window vqplatform_check)
   [ -n "$id" ] || { echo "window did not appear"; cat "$work/out"; exit 1; }
   sleep 0.5
   local X Y WIDTH HEIGHT SCREEN WINDOW

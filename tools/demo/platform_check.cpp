@@ -1,7 +1,9 @@
 // A window of the platform layer alone, for scripts that look at it from
 // outside: it shows a pattern of coloured squares (presented in strips),
 // checks that the window reads back what was presented, and reports input
-// in client pixels until Escape (released), a close request or the time is up.
+// in client pixels until Escape (released), a close request or the time is
+// up. It never draws again: exposes are the back end's to answer. F2 gives
+// the window a title with Latin-1 letters.
 //   vqplatform_check width height [seconds]
 // Square bx, by (32 pixels each) has the colour of pattern_color below.
 #include "vqplatform.h"
@@ -19,11 +21,27 @@ uint32_t pattern_color(int x, int y) {
 
 bool g_done = false;
 
+int g_window = 0;
+
 void proc(void*, const vqplatform_msg* msg) {
   switch (msg->kind) {
     case VQMSG_BUTTONDOWN: std::printf("button %d down at %d,%d\n", msg->button, msg->x, msg->y); break;
-    case VQMSG_KEYDOWN: std::printf("key %d down\n", msg->key); break;
-    case VQMSG_KEYUP: g_done = g_done || msg->key == 27; break;   // on release: the sender is done with us
+    case VQMSG_BUTTONUP: std::printf("button %d up at %d,%d\n", msg->button, msg->x, msg->y); break;
+    case VQMSG_DOUBLECLICK: std::printf("double %d at %d,%d\n", msg->button, msg->x, msg->y); break;
+    case VQMSG_WHEEL: std::printf("wheel %+d at %d,%d\n", msg->wheel, msg->x, msg->y); break;
+    case VQMSG_KEYDOWN:
+      std::printf("key %d down\n", msg->key);
+      if (msg->key == 306) vqplatform_window_set_title(g_window, "Gr\xfc\xdf" "e");   // F2: a Latin-1 title
+      break;
+    case VQMSG_KEYUP:
+      std::printf("key %d up\n", msg->key);
+      g_done = g_done || msg->key == 27;   // on release: the sender is done with us
+      break;
+    case VQMSG_CHAR: std::printf("char %d\n", msg->ch); break;
+    case VQMSG_MOVE: std::printf("move %d,%d\n", msg->x, msg->y); break;
+    case VQMSG_SIZE: std::printf("size %dx%d\n", msg->width, msg->height); break;
+    case VQMSG_ACTIVATE: std::printf("activate\n"); break;
+    case VQMSG_FOCUS: std::printf("focus\n"); break;
     case VQMSG_CLOSE:
       std::printf("close request\n");
       g_done = true;
@@ -45,6 +63,7 @@ int main(int argc, char** argv) {
   if (w <= 0 || h <= 0 || !vqplatform_start()) return 2;
   int window = vqplatform_window_create("vqplatform_check", 20, 30, w, h, VQWIN_TITLE, proc, nullptr);
   if (window == 0) return 1;
+  g_window = window;
   std::vector<uint32_t> pixels(static_cast<size_t>(w) * static_cast<size_t>(h));
   for (int y = 0; y < h; y++)
     for (int x = 0; x < w; x++) pixels[static_cast<size_t>(y) * w + x] = pattern_color(x, y);

@@ -1,0 +1,189 @@
+#!/usr/bin/env bash
+# The panel demo on the SDL back end under X (Xvfb):
+#  - on the test display (1280 x 1024) a click at a known client position
+#    draws the demo's red cross centred on that client pixel, read back from
+#    the window with xwd; a click in the main panel likewise; Escape ends the
+#    demo with status 0;
+#  - on a 1024 x 600 screen of its own the 1305 x 915 window is shown scaled
+#    to fit, and a click given in screen pixels reaches the client pixel under
+#    it: the demo says which, and its own screenshot (read back at client
+#    resolution) has the cross there;
+#  - without any display the demo ends at once with status 1 and one line
+#    that names VQ_PLATFORM=headless.
+set -u
+build=$1
+source_dir=$2
+demo=$build/tools/panel_demo
+for tool in Xvfb xdotool xwd python3; do
+  command -v $tool > /dev/null || { echo "$tool missing: skipped"; exit 77; }
+done
+work=$(mktemp -d)
+xvfb=""
+program=""
+cleanup() {
+  [ -n "$program" ] && kill "$program" 2> /dev/null
+  [ -n "$xvfb" ] && kill "$xvfb" 2> /dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+# Starts an X server of the given size on a free display number.
+start_screen() {
+  [ -n "$xvfb" ] && { kill "$xvfb" 2> /dev/null; wait "$xvfb" 2> /dev/null; }
+  xvfb=""
+  for _ in 1 2 3 4 5; do
+    local n=$((150 + RANDOM % 600))
+    Xvfb ":$n" -screen 0 "$1x24" -nolisten tcp > /dev/null 2>&1 &
+    xvfb=$!
+    for _ in $(seq 50); do
+      if DISPLAY=":$n" xdotool getdisplaygeometry > /dev/null 2>&1; then
+        export DISPLAY=":$n"
+        return 0
+      fi
+      kill -0 "$xvfb" 2> /dev/null || break
+      sleep 0.1
+    done
+    kill "$xvfb" 2> /dev/null
+    xvfb=""
+  done
+  return 1
+}
+
+# start_demo TITLE ARGS...: runs the demo in the background until it says
+# its window shows, and sets $id to the window's X id.
+start_demo() {
+  local title=$1
+  shift
+  VQ_PLATFORM=sdl "$demo" "$@" > "$work/out" 2>&1 &
+  program=$!
+  id=""
+  for _ in $(seq 100); do
+    grep -q '^window ' "$work/out" && id=$(xdotool search --name "^$title\$" 2> /dev/null | head -n 1)
+    [ -n "$id" ] && return 0
+    kill -0 "$program" 2> /dev/null || break
+    sleep 0.1
+  done
+  echo "the demo's window did not appear"
+  cat "$work/out"
+  exit 1
+}
+
+# wait_line TEXT: waits until the demo has printed this line.
+wait_line() {
+  for _ in $(seq 50); do
+    grep -qx "$1" "$work/out" && return 0
+    sleep 0.1
+  done
+  echo "the demo did not print '$1'"
+  cat "$work/out"
+  exit 1
+}
+
+finish_demo() {
+  xdotool key --window "$id" Escape
+  local status=0
+  wait "$program" || status=$?
+  program=""
+  [ "$status" -eq 0 ] || { echo "Escape ended the demo with status $status"; cat "$work/out"; exit 1; }
+}
+
+echo "--- a click lands on its client pixel (the test display)"
+if [ -z "${DISPLAY:-}" ] || ! xdotool getdisplaygeometry > /dev/null 2>&1; then
+  start_screen 1280x1024 || { echo "no X display and Xvfb did not start: skipped"; exit 77; }
+fi
+start_demo "panel demo" --window "panel demo,x=40,y=30,xs=640,ys=480,bgcolor=d8d8d8"
+wait_line "window 640 480"
+sleep 0.3
+xwd -silent -id "$id" > "$work/before.xwd"
+xdotool mousemove --window "$id" 150 240 click 1
+wait_line "click 150 240"
+xdotool mousemove --window "$id" 600 465 click 1
+wait_line "click 600 465"
+sleep 0.3
+xwd -silent -id "$id" > "$work/after.xwd"
+finish_demo
+python3 - "$source_dir/tests/scripts" "$work/before.xwd" "$work/after.xwd" << 'PY' || exit 1
+import sys
+sys.path.insert(0, sys.argv[1])
+from xwd_dump import Dump
+before, after = Dump(sys.argv[2]), Dump(sys.argv[3])
+assert (after.width, after.height) == (640, 480), (after.width, after.height)
+red = (255, 0, 0)
+assert after.at(600, 10) == (216, 216, 216), f"main panel background is {after.at(600, 10)}"
+for cx, cy in [(150, 240), (600, 465)]:
+    assert before.at(cx, cy) != red, f"{cx},{cy} was red before the click"
+    cross = [(cx + d, cy) for d in range(-5, 6)] + [(cx, cy + d) for d in range(-5, 6)]
+    wrong = [(x, y, after.at(x, y)) for x, y in cross if after.at(x, y) != red]
+    assert not wrong, f"cross at {cx},{cy}: not red at {wrong[:4]}"
+    for x, y in [(cx + 7, cy), (cx, cy - 7), (cx + 2, cy + 2)]:
+        assert after.at(x, y) == before.at(x, y), f"{x},{y} changed though it is off the cross"
+print("both crosses are centred on the clicked client pixels")
+PY
+
+echo "--- scaled to fit a 1024 x 600 screen"
+start_screen 1024x600 || { echo "Xvfb did not start for the small screen: skipped"; exit 77; }
+start_demo "panel demo big" --window "panel demo big,x=0,y=0,xs=1305,ys=915,bgcolor=d8d8d8" --shot "$work/shot.png"
+wait_line "window 1305 915"
+sleep 0.3
+eval "$(xdotool getwindowgeometry --shell "$id")"
+echo "the 1305 x 915 window is shown $WIDTH x $HEIGHT at $X,$Y"
+# The screen pixel that shows client pixel (400, 500), and the client pixel
+# whose centre lies nearest to it (what the click must reach).
+set -- $(python3 -c "
+w, h, X, Y, W, H = 1305, 915, $X, $Y, $WIDTH, $HEIGHT
+assert W < w and H < h and X + W <= 1024 and Y + H <= 600, (W, H, X, Y)
+assert abs(W * h - H * w) <= max(w, h), 'aspect not kept'
+sx, sy = X + (2 * 400 + 1) * W // (2 * w), Y + (2 * 500 + 1) * H // (2 * h)
+print(sx, sy, (2 * (sx - X) + 1) * w // (2 * W), (2 * (sy - Y) + 1) * h // (2 * H))") || exit 1
+echo "screen pixel $1,$2 should reach client pixel $3,$4"
+rm -f "$work/shot.png"
+xdotool mousemove "$1" "$2" click 1
+wait_line "click $3 $4"
+finish_demo
+python3 - "$work/shot.png" "$3" "$4" << 'PY' || exit 1
+# Reads the demo's PNG (any filter) and looks for the cross at the client pixel.
+import struct, sys, zlib
+data = open(sys.argv[1], 'rb').read()
+assert data[:8] == b'\x89PNG\r\n\x1a\n'
+pos, idat, w = 8, b'', 0
+while pos < len(data):
+    n, kind = struct.unpack('>I4s', data[pos:pos + 8])
+    body = data[pos + 8:pos + 8 + n]
+    if kind == b'IHDR':
+        w, h, depth, ctype = struct.unpack('>IIBB', body[:10])
+        assert depth == 8 and ctype in (2, 6), (depth, ctype)
+        bpp = 3 if ctype == 2 else 4
+    elif kind == b'IDAT':
+        idat += body
+    pos += 12 + n
+raw, rows, prev = zlib.decompress(idat), [], bytearray(w * bpp)
+for y in range(h):
+    line = raw[y * (w * bpp + 1):(y + 1) * (w * bpp + 1)]
+    f, row = line[0], bytearray(line[1:])
+    for i in range(len(row)):
+        a = row[i - bpp] if i >= bpp else 0
+        b, c = prev[i], prev[i - bpp] if i >= bpp else 0
+        p = a + b - c
+        pred = [0, a, b, (a + b) // 2,
+                a if abs(p - a) <= abs(p - b) and abs(p - a) <= abs(p - c) else b if abs(p - b) <= abs(p - c) else c][f]
+        row[i] = (row[i] + pred) & 255
+    rows.append(row)
+    prev = row
+assert (w, h) == (1305, 915), (w, h)
+at = lambda x, y: tuple(rows[y][x * bpp:x * bpp + 3])
+cx, cy = int(sys.argv[2]), int(sys.argv[3])
+cross = [(cx + d, cy) for d in range(-5, 6)] + [(cx, cy + d) for d in range(-5, 6)]
+wrong = [(x, y, at(x, y)) for x, y in cross if at(x, y) != (255, 0, 0)]
+assert not wrong, f"cross at {cx},{cy}: not red at {wrong[:4]}"
+assert at(cx + 7, cy) != (255, 0, 0)
+print(f"the click reached client pixel {cx},{cy} and the cross is there")
+PY
+
+echo "--- no display at all"
+out=$(env -u DISPLAY -u WAYLAND_DISPLAY VQ_PLATFORM=sdl timeout 20 "$demo" 2>&1)
+status=$?
+echo "$out"
+[ "$status" -eq 1 ] || { echo "ended with status $status instead of 1"; exit 1; }
+[ "$(grep -c . <<< "$out")" -eq 1 ] && grep -q 'VQ_PLATFORM=headless' <<< "$out" ||
+  { echo "expected one line naming VQ_PLATFORM=headless"; exit 1; }
+echo "demo window test passed"

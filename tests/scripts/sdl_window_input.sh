@@ -1,0 +1,86 @@
+#!/usr/bin/env bash
+# A window of the platform layer on an X screen of its own, played by
+# xdotool: every key of the key table arrives with its toolkit code, typed
+# text as Latin-1 characters (Enter, Space, Tab and Escape only as keys),
+# wheel and double clicks at client positions, two quick clicks far apart
+# stay two clicks, a Latin-1 title reaches the desktop as UTF-8, a move is
+# reported, and after the window was unmapped and mapped again (nothing
+# keeps its pixels on this server) the back end shows the picture again
+# without the program drawing.
+set -u
+build=$1
+source_dir=$2
+for tool in Xvfb xdotool xwd python3; do
+  command -v $tool > /dev/null || { echo "$tool missing: skipped"; exit 77; }
+done
+source "$source_dir/tests/scripts/xvfb_screen.bash"
+work=$(mktemp -d)
+program=""
+cleanup() {
+  [ -n "$program" ] && kill "$program" 2> /dev/null
+  stop_screen
+  rm -rf "$work"
+}
+trap cleanup EXIT
+start_screen 1280x1024 || { echo "Xvfb did not start: skipped"; exit 77; }
+
+VQ_PLATFORM=sdl "$build/tools/vqplatform_check" 300 200 30 > "$work/out" &
+program=$!
+id=$(wait_window vqplatform_check)
+[ -n "$id" ] || { echo "window did not appear"; exit 1; }
+sleep 0.3
+xdotool mousemove --window "$id" 100 80 windowfocus --sync "$id"
+sleep 0.4   # the desktop settles focus changes a moment later
+xdotool key Return KP_Enter space Tab Left Right Up Down F1 F3 F4 F5 F12 Insert Home End Prior Next Delete \
+  Control_L Shift_L Alt_L BackSpace ctrl+c ctrl+v
+xdotool type 'a9äÿé€'
+xdotool key F2
+xdotool click 4 click 5
+xdotool click --repeat 2 --delay 60 1
+sleep 0.6
+xdotool mousemove --window "$id" 20 150 click 1 mousemove --window "$id" 30 150 click 1
+sleep 0.3
+title=$(xdotool getwindowname "$id")
+xdotool windowmove --sync "$id" 200 150
+xdotool windowunmap --sync "$id"
+sleep 0.2
+xdotool windowmap --sync "$id"
+sleep 0.5
+xwd -silent -id "$id" > "$work/window.xwd"
+xdotool mousemove --window "$id" 10 10 windowfocus --sync "$id"
+sleep 0.4
+xdotool key Escape
+wait "$program"
+status=$?
+program=""
+cat "$work/out"
+[ "$status" -eq 0 ] || { echo "ended with $status"; exit 1; }
+[ "$title" = "Grüße" ] || { echo "title shows as '$title'"; exit 1; }
+python3 - "$source_dir/tests/scripts" "$work/out" "$work/window.xwd" << 'PY'
+import sys
+sys.path.insert(0, sys.argv[1])
+from xwd_dump import Dump
+lines = open(sys.argv[2]).read().splitlines()
+keys = [int(l.split()[1]) for l in lines if l.startswith('key ') and l.endswith(' down')]
+chars = [int(l.split()[1]) for l in lines if l.startswith('char ')]
+want_keys = [10, 10, 32, 9, 301, 302, 303, 304, 305, 307, 308, 309, 316, 317, 320, 321, 323, 324, 322, 318, 319, 325]
+assert keys[:len(want_keys)] == want_keys, f"keys {keys}"
+assert 306 in keys and keys[-1] == 27, f"keys {keys}"
+assert chars == [8, 3, 22, 97, 57, 228, 255, 233], f"characters {chars}"
+def after(prefix):
+    return [l for l in lines if l.startswith(prefix)]
+assert after('wheel') == ['wheel +1 at 100,80', 'wheel -1 at 100,80'], after('wheel')
+assert after('double') == ['double 1 at 100,80'], after('double')
+far = [l for l in after('button 1 down') if l.endswith(',150')]
+assert far == ['button 1 down at 20,150', 'button 1 down at 30,150'], far
+assert 'move 200,150' in lines, after('move')
+assert 'focus' in lines and lines.index('activate') < lines.index('focus'), 'activation before focus'
+shot = Dump(sys.argv[3])
+assert (shot.width, shot.height) == (300, 200), (shot.width, shot.height)
+def color(x, y):
+    bx, by = x // 32, y // 32
+    return ((bx * 37 + 40) & 255, (by * 53 + 20) & 255, ((bx + by) * 29) & 255)
+bad = [(x, y) for y in range(0, 200, 3) for x in range(0, 300, 3) if shot.at(x, y) != color(x, y)]
+assert not bad, f"{len(bad)} pixels wrong after the window was mapped again, first {bad[:3]}"
+print("keys, characters, wheel, clicks, title, move and expose as expected")
+PY
