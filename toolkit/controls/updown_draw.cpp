@@ -14,16 +14,17 @@ namespace {
 
 void arrow_box(const vqUpDownControl* c, vqpxmap* pm, int x, int y, int w, int h, bool held, const char* symbol) {
   if (w <= 0 || h <= 0) return;
-  const uint32_t* theme = c->theme;
-  const int32_t face = static_cast<int32_t>(theme[VQCOLOR_GREY]);
-  const int32_t light = static_cast<int32_t>(theme[VQCOLOR_WHITE]);
-  const int32_t shadow = static_cast<int32_t>(theme[VQCOLOR_DARK]);
-  if (held)
-    vqdraw_fillframe(pm, x, y, w, h, face, shadow, light);
-  else
-    vqdraw_fillframe(pm, x, y, w, h, face, light, shadow);
+  const uint32_t* t = c->theme;
+  vqpxmap_fillrect(pm, x, y, w, h, static_cast<int32_t>(t[VQCOLOR_GREY]));
+  if (held) {
+    vqdraw_frame(pm, x, y, w, h, t[VQCOLOR_DARK], t[VQCOLOR_WHITE]);
+    vqdraw_frame(pm, x + 1, y + 1, w - 2, h - 2, t[VQCOLOR_BLACK], t[VQCOLOR_LIGHT]);
+  } else {
+    vqdraw_frame(pm, x, y, w, h, t[VQCOLOR_LIGHT], t[VQCOLOR_BLACK]);
+    vqdraw_frame(pm, x + 1, y + 1, w - 2, h - 2, t[VQCOLOR_WHITE], t[VQCOLOR_DARK]);
+  }
   const int shift = held ? 1 : 0;
-  const uint32_t ink = c->greyed ? theme[VQCOLOR_TEXTGREY] : theme[VQCOLOR_TEXT];
+  const uint32_t ink = c->greyed ? t[VQCOLOR_TEXTGREY] : t[VQCOLOR_TEXT];
   vqdraw_builtin(pm, vqgraphic_builtin_id(symbol), x + 2 + shift, y + 2 + shift, w - 4, h - 4,
                  static_cast<int32_t>(ink));
 }
