@@ -1,5 +1,6 @@
-// Lines: the DDA's pixels, clipping that matches the unclipped line, absurd
-// coordinates, and lines several pixels thick.
+// Lines and rectangles: the DDA's pixels, clipping that matches the
+// unclipped line, thick lines, the rectangle shapes as drawings, and absurd
+// coordinates.
 #include "test_draw_util.h"
 #include "vqdraw.h"
 
@@ -10,87 +11,33 @@
 
 namespace {
 
-struct LineCase {
-  int x1, y1, x2, y2;
-  PixelSet expected;
-};
-
 TEST(DrawLine, DdaPixelsBothWays) {
-  const LineCase cases[] = {
-      {0, 0, 5, 2, {{0, 0}, {1, 0}, {2, 1}, {3, 1}, {4, 2}, {5, 2}}},
-      {5, 2, 0, 0, {{0, 0}, {1, 0}, {2, 1}, {3, 1}, {4, 2}, {5, 2}}},
-      // Half-way minor values round up in both directions.
-      {0, 0, 4, 2, {{0, 0}, {1, 1}, {2, 1}, {3, 2}, {4, 2}}},
-      {4, 2, 0, 0, {{0, 0}, {1, 1}, {2, 1}, {3, 2}, {4, 2}}},
-      {0, 0, 2, 5, {{0, 0}, {0, 1}, {1, 2}, {1, 3}, {2, 4}, {2, 5}}},
-      {6, 1, 1, 6, {{6, 1}, {5, 2}, {4, 3}, {3, 4}, {2, 5}, {1, 6}}},
-      {3, 3, 3, 3, {{3, 3}}},
-      {2, 4, 6, 4, {{2, 4}, {3, 4}, {4, 4}, {5, 4}, {6, 4}}},
+  const struct {
+    int x1, y1, x2, y2;
+    const char* expected;
+  } cases[] = {
+      {0, 0, 5, 2, "##.... ..##.. ....##"}, {5, 2, 0, 0, "##.... ..##.. ....##"},
+      {4, 2, 0, 0, "#..... .##... ...##."},  // halves round up either way
+      {1, 0, 0, 2, ".#.... .#.... #....."},  {3, 1, 3, 1, "...... ...#.. ......"},
   };
-  for (const LineCase& c : cases) {
-    SCOPED_TRACE(testing::Message() << c.x1 << "," << c.y1 << " - " << c.x2 << "," << c.y2);
-    TestPixmap p(8, 8, VQPX_TRUECOLOR);
-    vqdraw_line(&p.pm, c.x1, c.y1, c.x2, c.y2, 0xFF0000);
-    EXPECT_EQ(pixels_of(&p.pm, 0xFF0000), c.expected);
-    EXPECT_EQ(p.pm.pen_x, c.x2);
-    EXPECT_EQ(p.pm.pen_y, c.y2);
-  }
-}
-
-// A clipped line shows exactly the part of the whole line that falls on the
-// pixmap: the same line drawn 20 pixels further in on a larger pixmap and
-// cut back must give the same pixels. Lines that run just above row 0
-// (minor values between -1 and -0.5) must not be pulled onto it.
-TEST(DrawLine, ClippedLineIsACutOfTheWholeLine) {
-  const int lines[][4] = {{-7, -3, 12, 9}, {0, -3, 10, 3},  {-1, -1, 30, -1}, {5, -20, 2, 25},
-                          {12, 0, -5, 4},  {-9, 11, 11, -9}, {3, -1, 9, -1},  {-3, 4, 4, -2}};
-  for (const auto& l : lines) {
-    SCOPED_TRACE(testing::Message() << l[0] << "," << l[1] << " - " << l[2] << "," << l[3]);
-    TestPixmap small(10, 10, VQPX_TRUECOLOR), big(60, 60, VQPX_TRUECOLOR);
-    vqdraw_line(&small.pm, l[0], l[1], l[2], l[3], 7);
-    vqdraw_line(&big.pm, l[0] + 20, l[1] + 20, l[2] + 20, l[3] + 20, 7);
-    PixelSet cut;
-    for (auto [x, y] : pixels_of(&big.pm, 7))
-      if (x >= 20 && x < 30 && y >= 20 && y < 30) cut.insert({x - 20, y - 20});
-    EXPECT_EQ(pixels_of(&small.pm, 7), cut);
-  }
-}
-
-TEST(DrawLine, AbsurdCoordinatesFinishAtOnce) {
-  auto start = std::chrono::steady_clock::now();
-  TestPixmap p(10, 10, VQPX_PALETTE8);
-  vqdraw_line(&p.pm, -2000000000, -2000000000, 2000000000, 2000000000, 1);
-  PixelSet diagonal;
-  for (int i = 0; i < 10; i++) diagonal.insert({i, i});
-  EXPECT_EQ(pixels_of(&p.pm, 1), diagonal);
-  vqdraw_line(&p.pm, INT_MIN, 0, INT_MAX, 9, 2);  // 4.5 at x = 0 rounds to row 5
-  PixelSet row5;
-  for (int i = 0; i < 10; i++) row5.insert({i, 5});
-  EXPECT_EQ(pixels_of(&p.pm, 2), row5);
-  vqdraw_line(&p.pm, INT_MAX, INT_MIN, INT_MIN, INT_MAX, 3);
-  vqdraw_line(&p.pm, INT_MIN, INT_MIN, INT_MIN, INT_MAX, 4);  // far left: nothing
-  vqdraw_line(&p.pm, 3, INT_MAX, 3, INT_MIN, 4);
-  EXPECT_EQ(pixels_of(&p.pm, 4).size(), 10u);
-  EXPECT_EQ(p.pm.pen_y, INT_MIN);
-  vqdraw_wideline(&p.pm, INT_MIN, INT_MIN, INT_MAX, INT_MAX, 5, INT_MAX, INT_MAX);
-  EXPECT_EQ(pixels_of(&p.pm, 5).size(), 100u);
-  vqdraw_wideline(&p.pm, INT_MAX, INT_MAX, INT_MAX, INT_MAX, 6, INT_MAX, 1);
-  EXPECT_EQ(pixels_of(&p.pm, 6).size(), 0u);
-  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
-}
-
-// The thick line is the union of wx x wy blocks centred on the thin line's
-// points (an even size reaches one pixel further right or down).
-TEST(DrawLine, WideLineIsTheUnionOfBlocksOnTheThinLine) {
-  const int cases[][6] = {{2, 2, 6, 2, 3, 3},   {3, 0, 3, 4, 2, 1},   {1, 1, 12, 5, 3, 3},
-                          {12, 1, 2, 13, 4, 2}, {0, 13, 13, 0, 1, 5}, {7, 7, 7, 7, 5, 3},
-                          {-4, 3, 20, 9, 3, 7}, {5, 2, 9, 14, 1, 1}};
   for (const auto& c : cases) {
-    SCOPED_TRACE(testing::Message() << c[0] << "," << c[1] << " - " << c[2] << "," << c[3]
-                                    << " size " << c[4] << "x" << c[5]);
-    TestPixmap thin(16, 16, VQPX_TRUECOLOR), wide(16, 16, VQPX_TRUECOLOR);
-    // The thin line on a pixmap large enough that no point is lost.
-    TestPixmap whole(64, 64, VQPX_TRUECOLOR);
+    TestPixmap p(6, 3, VQPX_TRUECOLOR);
+    vqdraw_line(&p.pm, c.x1, c.y1, c.x2, c.y2, 5);
+    EXPECT_EQ(picture(&p.pm, {{5, '#'}}), c.expected) << c.x1 << "," << c.y1 << " " << c.x2;
+    EXPECT_EQ(p.pm.pen_x * 10 + p.pm.pen_y, c.x2 * 10 + c.y2);
+  }
+}
+
+// Drawn 20 pixels further in on a larger pixmap and cut back, a line gives
+// the same pixels; lines just above row 0 (minor values between -1 and
+// -0.5) are not pulled onto it. A thick line is the union of wx x wy blocks
+// centred on the thin line's points (even sizes reach further right, down).
+TEST(DrawLine, ClippedAndThickLinesFollowTheWholeThinLine) {
+  const int cases[][6] = {{-7, -3, 12, 9, 1, 1}, {0, -3, 10, 3, 1, 1}, {-1, -1, 30, -1, 1, 1},
+                          {5, -20, 2, 25, 1, 1}, {2, 2, 6, 2, 3, 3},   {3, 0, 3, 4, 2, 1},
+                          {12, 1, 2, 13, 4, 2},  {0, 13, 13, 0, 1, 5}, {-4, 3, 20, 9, 3, 7}};
+  for (const auto& c : cases) {
+    TestPixmap whole(64, 64, VQPX_TRUECOLOR), cut(16, 16, VQPX_TRUECOLOR);
     vqdraw_line(&whole.pm, c[0] + 24, c[1] + 24, c[2] + 24, c[3] + 24, 1);
     PixelSet expected;
     for (auto [px, py] : pixels_of(&whole.pm, 1))
@@ -99,25 +46,50 @@ TEST(DrawLine, WideLineIsTheUnionOfBlocksOnTheThinLine) {
           int x = px - 24 - (c[4] - 1) / 2 + bx, y = py - 24 - (c[5] - 1) / 2 + by;
           if (x >= 0 && y >= 0 && x < 16 && y < 16) expected.insert({x, y});
         }
-    vqdraw_wideline(&wide.pm, c[0], c[1], c[2], c[3], 9, c[4], c[5]);
-    EXPECT_EQ(pixels_of(&wide.pm, 9), expected);
-    EXPECT_EQ(wide.pm.pen_x, c[2]);
+    if (c[4] == 1 && c[5] == 1) vqdraw_line(&cut.pm, c[0], c[1], c[2], c[3], 9);
+    else vqdraw_wideline(&cut.pm, c[0], c[1], c[2], c[3], 9, c[4], c[5]);
+    EXPECT_EQ(pixels_of(&cut.pm, 9), expected) << c[0] << "," << c[1] << " " << c[4] << "x" << c[5];
+    EXPECT_EQ(cut.pm.pen_x, c[2]);
   }
-  TestPixmap p(8, 5, VQPX_TRUECOLOR);
-  vqdraw_wideline(&p.pm, 2, 2, 5, 2, 9, 3, 3);
-  EXPECT_EQ(picture(&p.pm, {{9, '#'}}),
-            (std::vector<std::string>{"........", ".######.", ".######.", ".######.", "........"}));
 }
 
-TEST(DrawLine, EveryFormatStoresTheValueAsThePixmapDoes) {
-  for (int format : kAllFormats) {
-    SCOPED_TRACE(format);
-    TestPixmap p(6, 4, format);
-    vqdraw_line(&p.pm, 0, 0, 5, 2, 0x1234);
-    vqdraw_wideline(&p.pm, 0, 3, 5, 3, 0x1234, 1, 1);
-    int32_t stored = format == VQPX_PALETTE8 ? 0x34 : 0x1234;
-    EXPECT_EQ(pixels_of(&p.pm, stored).size(), 12u);
-  }
+TEST(DrawRect, ShapesAsDrawings) {
+  TestPixmap p(9, 6, VQPX_TRUECOLOR), q(9, 6, VQPX_TRUECOLOR);
+  vqdraw_rect(&p.pm, 1, 1, 3, 3, 1);  // the last pixels at x + w - 1, y + h - 1
+  vqdraw_rect(&p.pm, 0, 5, 1, 1, 1);
+  vqdraw_frame(&p.pm, 4, 0, 5, 3, 1, 2);  // c2 takes the two shared corners
+  vqdraw_fillframe(&p.pm, 5, 3, 4, 3, 3, 1, 2);
+  vqdraw_rect(&p.pm, 2, 2, 0, 3, 4);  // sizes below 1 draw nothing
+  vqdraw_frame(&p.pm, 2, 2, -4, 3, 4, 4);
+  vqdraw_fillframe(&p.pm, 2, 2, 3, 0, 4, 4, 4);
+  vqdraw_shadowrect(&p.pm, 2, 2, 0, 0, 4);
+  EXPECT_EQ(picture(&p.pm, {{1, 'a'}, {2, 'b'}, {3, 'c'}, {4, '!'}}),
+            "....aaaab .aaaa...b .a.abbbbb .aaa.aaab .....accb a....bbbb");
+  // Columns x + w, x + w + 1 from y + 2 to y + h + 1; rows y + h, y + h + 1
+  // from x + 2 to x + w.
+  vqdraw_shadowrect(&q.pm, 1, 0, 4, 3, 1);
+  EXPECT_EQ(picture(&q.pm, {{1, '#'}}),
+            ".####.... .#..#.... .######.. ...####.. ...####.. .........");
+}
+
+TEST(DrawShapes, AbsurdCoordinatesClipAtOnce) {
+  auto start = std::chrono::steady_clock::now();
+  TestPixmap p(5, 5, VQPX_PALETTE8), q(5, 5, VQPX_PALETTE8);
+  vqdraw_line(&p.pm, -2000000000, -2000000000, 2000000000, 2000000000, 1);
+  vqdraw_line(&p.pm, INT_MIN, 0, INT_MAX, 4, 2);  // 2 at x = 0 exactly
+  vqdraw_line(&p.pm, INT_MIN, INT_MIN, INT_MIN, INT_MAX, 3);
+  vqdraw_wideline(&p.pm, INT_MAX, INT_MAX, INT_MAX, INT_MAX, 3, INT_MAX, 1);
+  vqdraw_rect(&p.pm, INT_MIN, INT_MIN, INT_MAX, INT_MAX, 3);  // ends at -2
+  vqdraw_rect(&p.pm, -5, -5, INT_MAX, INT_MAX, 3);            // every edge outside
+  vqdraw_shadowrect(&p.pm, INT_MAX, INT_MAX, INT_MAX, INT_MAX, 3);
+  vqdraw_fillframe(&p.pm, 0, 0, INT_MIN, INT_MIN, 3, 3, 3);
+  EXPECT_EQ(picture(&p.pm, {{1, '\\'}, {2, '-'}, {3, '!'}}), "\\.... .\\... ----- ...\\. ....\\");
+  EXPECT_EQ(p.pm.pen_y, INT_MAX);
+  vqdraw_wideline(&q.pm, INT_MIN, INT_MIN, INT_MAX, INT_MAX, 4, INT_MAX, INT_MAX);
+  vqdraw_rect(&q.pm, 3, 3, INT_MAX, INT_MAX, 1);  // top and left edges only
+  vqdraw_shadowrect(&q.pm, -3, -3, 4, 4, 2);      // corner 0, 0; shadow 1, 2
+  EXPECT_EQ(picture(&q.pm, {{4, '.'}, {1, '#'}, {2, 's'}}), "sss.. sss.. sss.. ...## ...#.");
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-// Shared by the shape drawing tests: pixmaps of every format and pictures of
-// pixels as rows of characters, so expectations read as drawings.
+// Shared by the shape drawing tests: pictures of pixels as text, so that
+// expectations read as drawings.
 #pragma once
 
 #include "test_pxmap_util.h"
@@ -8,30 +8,28 @@
 #include <set>
 #include <string>
 #include <utility>
-#include <vector>
 
 inline const int kAllFormats[] = {VQPX_PALETTE8, VQPX_PALETTE16, VQPX_TRUECOLOR,
                                   VQPX_SERVER,   VQPX_SCREEN,    VQPX_DIRECTX};
 
-// One character per pixel: the mark of its value, '.' for any other value.
+// One character per pixel, rows separated by blanks: the mark of the
+// pixel's value, '.' for any other value.
 struct Ink {
   int32_t value;
   char mark;
 };
-inline std::vector<std::string> picture(const vqpxmap* pm, std::initializer_list<Ink> inks) {
-  std::vector<std::string> rows;
+inline std::string picture(const vqpxmap* pm, std::initializer_list<Ink> inks) {
+  std::string text;
   for (int y = 0; y < pm->height; y++) {
-    std::string row;
+    if (y > 0) text += ' ';
     for (int x = 0; x < pm->width; x++) {
-      int32_t v = vqpxmap_getpixel(pm, x, y);
       char c = '.';
       for (const Ink& ink : inks)
-        if (ink.value == v) c = ink.mark;
-      row += c;
+        if (ink.value == vqpxmap_getpixel(pm, x, y)) c = ink.mark;
+      text += c;
     }
-    rows.push_back(row);
   }
-  return rows;
+  return text;
 }
 
 using PixelSet = std::set<std::pair<int, int>>;

@@ -29,8 +29,8 @@ class ellipse_rows {
     if (y < 0) y = -y;
     if (y > ry_) return -1;
     if (!exact_) {
-      long double t = 2.0L * static_cast<long double>(y) / static_cast<long double>(b_);
-      long double v = static_cast<long double>(a_) * static_cast<long double>(a_) / 4.0L * (1.0L - t * t);
+      long double a = static_cast<long double>(a_), t = 2.0L * static_cast<long double>(y) / b_;
+      long double v = a * a / 4.0L * (1.0L - t * t);
       return v <= 0 ? 0 : static_cast<int64_t>(std::floor(std::sqrt(v)));
     }
     i128 a2 = static_cast<i128>(a_) * a_, b2 = static_cast<i128>(b_) * b_;
