@@ -22,6 +22,13 @@ TEST(DrawFill, FourConnectedAreaAndCasesThatDoNothing) {
   vqdraw_floodfill(&p.pm, 0, 0, 7);  // the diagonal wall has no 4-connected gap
   vqdraw_floodfill(&p.pm, 3, 0, 8);
   EXPECT_EQ(picture(&p.pm, {{7, 'o'}, {1, '#'}, {8, 'x'}}), "oo#xxx o#xx#x #xx#.# xx#...");
+  // A U entered from one arm turns up into the other from either side.
+  const char* u = "#.##.# #.##.# #....# ######";
+  for (int i = 0; u[i]; i++) vqpxmap_setpixel(&p.pm, i % 7, i / 7, u[i] == '#');
+  vqdraw_floodfill(&p.pm, 4, 0, 7);
+  EXPECT_EQ(picture(&p.pm, {{7, 'o'}, {1, '#'}}), "#o##o# #o##o# #oooo# ######");
+  vqdraw_floodfill(&p.pm, 1, 1, 8);
+  EXPECT_EQ(picture(&p.pm, {{8, 'x'}, {1, '#'}}), "#x##x# #x##x# #xxxx# ######");
   TestPixmap none;
   vqdraw_floodfill(&none.pm, 0, 0, 1);  // no pixels at all
 }
