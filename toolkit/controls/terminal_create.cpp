@@ -153,8 +153,8 @@ void cell_changed(void* owner, int column, int row) {
 
 void view_changed(void* owner) {
   vqTerminal* t = static_cast<vqTerminal*>(owner);
-  vqterm_syncbar(t);
-  if (vqterm_drawable(t)) vqterm_redraw(t);
+  vqterm_syncbar(t, false);
+  vqterm_redraw(t);
 }
 
 void defaults(vqTerminal* t) {

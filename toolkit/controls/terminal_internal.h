@@ -34,8 +34,9 @@ void vqterm_show(vqTerminal* t, int x, int y, int w, int h);
 void vqterm_input(vqTerminal* t, int c, bool typed);
 
 // terminal_scroll.cpp
-// Sets the scroll bar from the first line shown and draws it.
-void vqterm_syncbar(vqTerminal* t);
+// Sets the scroll bar from the first line shown; draws it unless a redraw
+// of the whole terminal follows anyway.
+void vqterm_syncbar(vqTerminal* t, bool draw = true);
 // Mouse on the scroll bar (host coordinates); true when it was taken.
 bool vqterm_barmouse(vqTerminal* t, int command, int px, int py);
 

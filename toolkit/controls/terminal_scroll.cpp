@@ -14,8 +14,9 @@ void move_to(vqTerminal* t, int top, bool redraw_always) {
   top = std::clamp(top, 0, range(t));
   const bool changed = top != t->cells.top_line;
   t->cells.top_line = top;
-  vqterm_syncbar(t);
-  if (changed || redraw_always) vqterm_redraw(t);
+  const bool redraw = changed || redraw_always;
+  vqterm_syncbar(t, !redraw);
+  if (redraw) vqterm_redraw(t);
 }
 
 // Position of a point on the track between the arrows, 0 to 100.
@@ -28,11 +29,11 @@ int track_percent(const vqTerminal* t, int py) {
 
 }  // namespace
 
-void vqterm_syncbar(vqTerminal* t) {
+void vqterm_syncbar(vqTerminal* t, bool draw) {
   if (!t->scroll_bar.present) return;
   const int r = range(t);
   t->scroll_bar.position = r > 0 ? std::min(100, (t->cells.top_line * 100 + 100) / r) : 0;
-  vqterm_drawscrollbar(t);
+  if (draw) vqterm_drawscrollbar(t);
 }
 
 void vqterm_lineup(vqTerminal* t) { move_to(t, t->cells.top_line - 1, true); }
