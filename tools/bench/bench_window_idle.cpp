@@ -4,6 +4,7 @@
 // so that the deferred refresh presents five times a second. Meant for the
 // real back end (an X display, e.g. Xvfb).
 //   bench_window_idle [seconds-per-figure]   (default 10)
+#include "bench_measure.h"
 #include "vqevent.h"
 #include "vqframe.h"
 #include "vqplatform.h"
@@ -11,36 +12,23 @@
 #include "vqtimer.h"
 #include "vqwindow.h"
 
-#include <sys/resource.h>
-
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
 
 namespace {
 
-double cpu_seconds() {
-  rusage usage{};
-  getrusage(RUSAGE_SELF, &usage);
-  return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
+struct idle_state {
+  const vqTimer* timer;
+  bool draw;
+  int events;
+};
 
-double wall_seconds() {
-  timespec t{};
-  clock_gettime(CLOCK_MONOTONIC, &t);
-  return t.tv_sec + t.tv_nsec / 1e9;
-}
-
-// Waits on the queue for the given time; returns the share of one core used.
-double idle(const vqTimer& timer, double seconds, bool draw, int* events) {
-  *events = 0;
-  double c0 = cpu_seconds(), t0 = wall_seconds();
-  while (wall_seconds() - t0 < seconds && vqrunning()) {
-    if (vqwaitevent() != timer.event()) continue;
-    ++*events;
-    if (draw) vqpoint(*events % 320, (*events / 320) % 200, 0xFFFFFF);
-  }
-  return 100 * (cpu_seconds() - c0) / (wall_seconds() - t0);
+// One wait of the application's loop; a timer event may draw a point.
+void wait_pass(void* context) {
+  idle_state* state = static_cast<idle_state*>(context);
+  if (vqwaitevent() != state->timer->event()) return;
+  ++state->events;
+  if (state->draw) vqpoint(state->events % 320, (state->events / 320) % 200, 0xFFFFFF);
 }
 
 }  // namespace
@@ -58,13 +46,13 @@ int main(int argc, char** argv) {
   vqpollevent();   // the start: the window shows, the deferred-refresh timer runs from the first point
   vqpoint(0, 0, 0xFFFFFF);
 
-  int events = 0;
-  double quiet = idle(timer, seconds, false, &events);
-  std::printf("idle window, timers running: %.3f %% of one core over %.1f s (%d timer events)\n", quiet,
-              seconds, events);
-  double drawing = idle(timer, seconds, true, &events);
+  idle_state quiet{&timer, false, 0}, drawing{&timer, true, 0};
+  bench_idle q = bench_measure_idle(seconds, wait_pass, &quiet);
+  std::printf("idle window, timers running: %.3f %% of one core over %.1f s (%d timer events)\n", q.percent,
+              q.seconds, quiet.events);
+  bench_idle d = bench_measure_idle(seconds, wait_pass, &drawing);
   std::printf("idle window, a point per timer event: %.3f %% of one core over %.1f s (%d timer events)\n",
-              drawing, seconds, events);
+              d.percent, d.seconds, drawing.events);
   vqwindow_close(&window);
   vqframe_orderly_exit(0);
   return 0;
