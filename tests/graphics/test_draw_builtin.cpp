@@ -91,6 +91,9 @@ TEST(DrawScrollbar, VerticalBarParts) {
     std::pair<int, int> rows{-1, -1};
     for (int y = 16; y < 84; y++)
       if (p.at(8, y) != theme(VQCOLOR_VERYLIGHT)) rows = {rows.first < 0 ? y : rows.first, y};
+    vqscrollbar_geometry g = vqdraw_scrollbar_geometry(100, 16, pos, size);  // for hit tests
+    EXPECT_EQ(rows, (std::pair{g.thumb_start, g.thumb_start + g.thumb_length - 1}));
+    EXPECT_EQ(g.button, 16);
     return rows;
   };
   // Half of the 68-pixel track between the square buttons.

@@ -63,3 +63,11 @@ bool vqdraw_builtin_palette(vqpxmap* pm, int id, int x, int y, const uint32_t* p
 // the track, size percent long (both 0..100), arrows at both ends.
 void vqdraw_vscrollbar(vqpxmap* pm, int x, int y, int w, int h, int pos, int size);
 void vqdraw_hscrollbar(vqpxmap* pm, int x, int y, int w, int h, int pos, int size);
+// Where those scrollbars put their parts along a bar `length` long and
+// `thickness` across, counted from the bar's start: an arrow button
+// `button` long at each end, and the thumb (thumb_length 0 when the bar is
+// too short for one). For hit tests that must agree with the drawing.
+struct vqscrollbar_geometry {
+  int button, thumb_start, thumb_length;
+};
+vqscrollbar_geometry vqdraw_scrollbar_geometry(int length, int thickness, int pos, int size);
