@@ -130,6 +130,36 @@ TEST_F(TermTest, ScrollOperationsStayInsideTheScrollback) {
   EXPECT_EQ(term.scroll_bar.position, 0);
 }
 
+TEST_F(TermInput, TheScrollBarScrollsByLineByPageAndByDraggingTheThumb) {
+  ASSERT_TRUE(vqterm_create(&term, "x=10,y=10,xs=200,lines=10,scrollback=100"));
+  for (int i = 0; i < 100; ++i) vqterm_printf(&term, "%d\n", i);
+  ASSERT_EQ(term.cells.top_line, 90);
+  const vqterm_scrollbar& b = term.scroll_bar;
+  const int mid = b.x + b.w / 2;
+  auto click = [&](int y) {
+    vqView::command(&panel, 2004, mid, y, 0, 0, 0, 0, 0, 0);
+    vqView::command(&panel, 2005, mid, y, 0, 0, 0, 0, 0, 0);
+  };
+  click(b.y + 2);   // the up arrow
+  EXPECT_EQ(term.cells.top_line, 89);
+  click(b.y + b.h / 2);   // the trough above the thumb
+  EXPECT_EQ(term.cells.top_line, 79);
+  click(b.y + b.h - 2);   // the down arrow
+  EXPECT_EQ(term.cells.top_line, 80);
+  // At the top the thumb starts just below the up arrow. Dragged, and let go
+  // below the terminal, the mouse stays with the scroll bar until then.
+  vqterm_scrolltop(&term);
+  vqView::command(&panel, 2004, mid, b.y + b.w + 2, 0, 0, 0, 0, 0, 0);
+  EXPECT_EQ(panel.captured_region, term.child_id);
+  vqView::command(&panel, 2015, mid, b.y + b.w + (b.h - 2 * b.w) / 2, 0, 0, 0, 0, 0, 0);
+  EXPECT_EQ(term.cells.top_line, 45);
+  vqView::command(&panel, 2005, mid, 390, 0, 0, 0, 0, 0, 0);
+  EXPECT_EQ(term.cells.top_line, 90);
+  EXPECT_EQ(panel.captured_region, -1);
+  vqView::command(&panel, 2015, mid, b.y + b.w + 2, 0, 0, 0, 0, 0, 0);
+  EXPECT_EQ(term.cells.top_line, 90);
+}
+
 TEST_F(TermTest, LogFileGetsThePrintedCharactersAndLoadfileTheEndOfAFile) {
   const char* log = "/tmp/vqterm_test_log.txt";
   const char* file = "/tmp/vqterm_test_load.txt";
