@@ -3,6 +3,7 @@
 #include "vqcfgstr.h"
 #include "vqscript.h"
 
+#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -15,10 +16,21 @@ bool ends_word(char c) {
 }  // namespace
 
 char* vqscript_prepare(const char* format, va_list args) {
-  size_t length = format ? strlen(format) : 0;
+  if (!format) format = "";
+  size_t length = strlen(format);
+  std::string escaped(2 * length + 1, '\0');
+  vqcfgstr_escape(escaped.data(), escaped.size(), format);
+  // The buffer is 10 x the markup's length + 1000 bytes, or as much as the
+  // formatted text needs: a long argument ("%s" with a whole markup) is
+  // laid out whole rather than cut.
+  va_list measure;
+  va_copy(measure, args);
+  int needed = vsnprintf(nullptr, 0, escaped.c_str(), measure);
+  va_end(measure);
   size_t size = 10 * length + 1000;
+  if (needed >= 0 && static_cast<size_t>(needed) + 1 > size) size = static_cast<size_t>(needed) + 1;
   char* out = new char[size];
-  vqcfgstr_vformat(out, size, format ? format : "", args);
+  if (needed < 0 || vsnprintf(out, size, escaped.c_str(), args) < 0) out[0] = 0;
   return out;
 }
 

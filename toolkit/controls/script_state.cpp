@@ -46,6 +46,13 @@ void reset_state(vqGUIScript* v) {
   v->words.clear();
 }
 
+// The panel the view was laid out on may have been destroyed since: it is
+// then no longer a registered container (laying out registered it).
+void leave_panel(vqGUIScript* v) {
+  if (v->panel && vqcontainer_find(v->panel) && v->panel->inner_view == v) v->panel->inner_view = nullptr;
+  v->panel = nullptr;
+}
+
 // Lays the markup out on the panel it is drawn on: controls created by its
 // tags are placed in that panel, whatever container was current before.
 void take_target(vqGUIScript* v) {
@@ -55,9 +62,8 @@ void take_target(vqGUIScript* v) {
   v->target_width = vqtargetwidth();
   v->target_height = vqtargetheight();
   vqView* panel = v->target_handler == vqView::command ? static_cast<vqView*>(v->target_object) : nullptr;
-  if (v->panel && v->panel != panel && v->panel->inner_view == v) v->panel->inner_view = nullptr;
+  if (v->panel != panel) leave_panel(v);
   v->panel = panel;
-  if (panel) panel->inner_view = v;
 }
 
 void lay_out_tag(vqGUIScript* v, const vqscript_token& t) {
@@ -120,8 +126,7 @@ void vqscript_destroy(vqGUIScript* v) {
   delete[] v->controls;
   v->controls = nullptr;
   v->control_capacity = 0;
-  if (v->panel && v->panel->inner_view == v) v->panel->inner_view = nullptr;
-  v->panel = nullptr;
+  leave_panel(v);
   v->surface = nullptr;
   v->built = 0;
   v->created = 0;
@@ -160,7 +165,10 @@ int vqscript_vsetmarkup(vqGUIScript* v, const char* format, va_list args) {
   vqhandler first_handler = v->target_handler;
   void* first_object = v->target_object;
   vqcontainer_save();
-  if (v->panel) vqgraphic_select(v->panel);
+  if (v->panel) {
+    v->panel->inner_view = v;
+    vqgraphic_select(v->panel);
+  }
   size_t pos = 0;
   for (;;) {
     vqscript_token t = vqscript_nexttoken(text, &pos);

@@ -34,6 +34,8 @@ void push_line_down(vqGUIScript* v, int d) {
     for (int col = x0; col < x1; col++) vqpxmap_setpixel(s, col, row + d, vqpxmap_getpixel(s, col, row));
   }
   if (x1 > x0) vqpxmap_fillrect(s, x0, top, x1 - x0, d, static_cast<int32_t>(v->background_color));
+  for (vqscript_word& w : v->words)
+    if (w.y >= top && w.y < top + rows) w.y += d;
   v->pushed = 1;
 }
 
