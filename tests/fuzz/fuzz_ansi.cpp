@@ -1,6 +1,7 @@
 // Bytes from a program's output written into a small terminal on a panel of
 // the headless back end: the first two bytes choose its size, scroll-back,
-// word break, cursor, focus and whether every character is drawn; the rest goes through the escape decoder into the
+// word break, cursor, focus, whether it is drawn on the panel and whether
+// drawing is suspended; the rest goes through the escape decoder into the
 // cells and onto the panel, written one by one and then once more as a
 // string. Nothing may be read or written outside the cells or the pixmaps,
 // and the cursor must stay where the next character can go.
@@ -55,15 +56,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const int scrollback = (data[1] & 3) * 4;
   // The terminal's cell is 6 x 13 in the default font; the scroll bar takes 3 columns.
   const int xs = (columns + (scrollback > 0 ? 3 : 0)) * 6 + 4;
+  // Drawing every cell and every scroll is slow; inputs without the drawing
+  // bit go into a terminal that has no host to draw on.
+  const bool drawn = (data[1] & 32) != 0;
+  if (drawn) {
+    vqcontainer_register(&g_host, host_handler, &g_host, 0xE0E0E0, false);
+    vqgraphic_select(g_panel);
+  } else {
+    vqcontainer_remove(g_panel);
+    vqcontainer_remove(&g_host);
+  }
   vqTerminal t;
   if (!vqterm_create(&t, "x=3,y=3,xs=%d,ys=%d,scrollback=%d%s%s", xs, lines * 13 + 4, scrollback,
                      (data[1] & 4) != 0 ? ",wordbreak" : "", (data[1] & 8) != 0 ? ",cursor" : ""))
     std::abort();
   if (t.cells.columns != columns || t.cells.visible_lines != lines) std::abort();
   if ((data[1] & 16) != 0) vqTerminal::command(&t, 2018, 0, 0, 0, 0, 0, 0, 0, 0);
-  // Drawing every cell and every scroll is slow; most inputs only write cells.
-  const bool drawn = (data[1] & 32) != 0;
-  if (!drawn) vqterm_suspend(&t);
+  if ((data[1] & 64) != 0) vqterm_suspend(&t);
   for (size_t i = 2; i < size; ++i) {
     vqterm_putc(&t, data[i]);
     check(t);
@@ -75,7 +84,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   vqterm_lineup(&t);
   vqterm_scrollpercent(&t, data[1]);
   vqTerminal::command(&t, 2029, 0, 0, 0, 0, 0, 0, 0, 0);
-  if (!drawn) vqterm_resume(&t);
+  if ((data[1] & 64) != 0) vqterm_resume(&t);
   check(t);
   return 0;
 }
