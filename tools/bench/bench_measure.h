@@ -20,7 +20,9 @@ bench_idle bench_measure_idle(double seconds, void (*pass)(void* context), void*
 
 // Milliseconds per frame for presenting the whole frame (w x h) to the
 // window `frames` times; the messages that arrive meanwhile are dispatched.
-double bench_measure_present(int window, const uint32_t* frame, int w, int h, int frames);
+// cpu_ms, if given, gets this process's processor milliseconds per frame
+// (the X server's share is not in it; it is in the wall time).
+double bench_measure_present(int window, const uint32_t* frame, int w, int h, int frames, double* cpu_ms = nullptr);
 // The same through SDL's own window-surface update into the reference
 // window, which the caller opens (vqplatform_bench.h) at the size to compare.
-double bench_measure_reference(const uint32_t* frame, int w, int h, int frames);
+double bench_measure_reference(const uint32_t* frame, int w, int h, int frames, double* cpu_ms = nullptr);
