@@ -83,7 +83,6 @@ int main(int argc, char** argv) {
   std::printf("idle window in vqplatform_wait_message, 10 ms ticks: %.3f %% of one core over %.1f s (%ld ticks); "
               "plain 10 ms sleep loop: %.3f %%\n",
               idle.percent, idle.seconds, state.ticks, plain.percent);
-  vqplatform_window_destroy(window);
-  vqplatform_stop();
+  vqplatform_window_destroy(window);   // SDL is left running, as every toolkit program leaves it
   return 0;
 }

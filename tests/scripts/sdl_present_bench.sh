@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# The presenting and idle benchmark on an X screen of its own that is too
+# small for its 1280 x 720 window, so that presenting scales. The bounds are
+# loose (this runs beside other tests on a shared machine); a sanitizer
+# build only has to run it.
+set -u
+build=$1
+source_dir=$2
+for tool in Xvfb xdotool python3; do
+  command -v $tool > /dev/null || { echo "$tool missing: skipped"; exit 77; }
+done
+source "$source_dir/tests/scripts/xvfb_screen.bash"
+trap stop_screen EXIT
+start_screen 1024x600 || { echo "Xvfb did not start: skipped"; exit 77; }
+out=$(VQ_PLATFORM=sdl "$build/tools/bench_present" 2 20) || { echo "$out"; echo "benchmark failed"; exit 1; }
+echo "$out"
+grep -q 'VQ_SANITIZE:BOOL=ON' "$build/CMakeCache.txt" 2> /dev/null && exit 0
+python3 - "$out" << 'PY'
+import re, sys
+out = sys.argv[1]
+shown = re.search(r'shown at (\d+)x(\d+)', out).groups()
+assert shown == ('1024', '576'), shown
+ratio = float(re.search(r'update alone: [0-9.]+ ms; ratio ([0-9.]+)', out).group(1))
+idle = float(re.search(r'10 ms ticks: ([0-9.]+) %', out).group(1))
+assert ratio < 2.5, f"presenting takes {ratio} times SDL's own update"
+assert idle < 3.0, f"an idle window takes {idle} % of a core"
+PY
