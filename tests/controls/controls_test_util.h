@@ -1,7 +1,6 @@
 // The up-down and button tests' setting: a graphic panel on a plain host
-// pixmap (headless back end, virtual clock) as the controls' host, and the
-// user's hand: presses, keys and typing routed through the panel as its
-// host would send them.
+// pixmap (headless back end, virtual clock) hosts the controls, and the
+// user's hand sends presses, keys and typing through the panel.
 #pragma once
 
 #include "vqcontrols.h"
@@ -38,6 +37,27 @@ struct ControlsHost {
   }
 };
 
+// Every code the queue holds, oldest first; how often one of them came.
+inline std::vector<int> controls_codes() {
+  std::vector<int> out;
+  for (int code; (code = vqpollevent()) != 0;) out.push_back(code);
+  return out;
+}
+inline int controls_count(const std::vector<int>& codes, int code) {
+  int n = 0;
+  for (int c : codes) n += c == code;
+  return n;
+}
+
+// Moves the virtual clock on by milliseconds, serving the timers as the
+// program's loop would.
+inline void controls_advance(uint32_t ms) {
+  for (uint32_t i = 0; i < ms; ++i) {
+    vqheadless_advance(1);
+    vqpump_nonblocking();
+  }
+}
+
 struct ControlsTest : testing::Test {
   ControlsHost host;
   vqView panel;
@@ -45,30 +65,19 @@ struct ControlsTest : testing::Test {
     vqcontrol_setdefaultfont(-1);
     ASSERT_TRUE(vqgraphic_create(&panel, "x=0,y=0,xs=400,ys=200,bgcolor=e0e0e0"));
     vqgraphic_select(&panel);
-    drain();
+    controls_codes();
   }
-  void TearDown() override { drain(); }
-
   // The panel sits at the host's origin: host and pixmap coordinates agree.
-  int to_panel(int command, int a1 = 0, int a2 = 0) {
-    return vqView::command(&panel, command, a1, a2, 0, 0, 0, 0, 0, 0);
-  }
+  void to_panel(int command, int a1 = 0, int a2 = 0) { vqView::command(&panel, command, a1, a2, 0, 0, 0, 0, 0, 0); }
   void press(int x, int y) { to_panel(2004, x, y); }
   void release(int x, int y) { to_panel(2005, x, y); }
-  void click(int x, int y) {
-    press(x, y);
-    release(x, y);
-  }
+  void click(int x, int y) { press(x, y), release(x, y); }
   void move(int x, int y) { to_panel(2015, x, y); }
-  void key(int k) {
-    to_panel(2016, k);
-    to_panel(2017, k);
-  }
-  // Typed characters come as key downs only, as the window passes them on.
+  void key(int k) { to_panel(2016, k), to_panel(2017, k); }
+  // Typed characters come as key downs only, as a window passes them on.
   void type(const std::string& text) {
     for (unsigned char ch : text) to_panel(2016, ch);
   }
-
   uint32_t at(int x, int y) const { return static_cast<uint32_t>(vqpxmap_getpixel(&panel.pixmap, x, y)); }
   int count(int x, int y, int w, int h, uint32_t color) const {
     int n = 0;
@@ -76,28 +85,4 @@ struct ControlsTest : testing::Test {
       for (int i = x; i < x + w; ++i) n += at(i, j) == color;
     return n;
   }
-
-  static void drain() {
-    while (vqeventpending()) vqpollevent();
-  }
-  // Every code in the queue, oldest first.
-  static std::vector<int> codes() {
-    std::vector<int> out;
-    while (vqeventpending()) out.push_back(vqpollevent());
-    return out;
-  }
-  static int count_of(const std::vector<int>& list, int code) {
-    int n = 0;
-    for (int c : list) n += c == code;
-    return n;
-  }
 };
-
-// Moves the virtual clock on millisecond by millisecond, serving the timers
-// as the program's loop would.
-inline void controls_advance(uint32_t ms) {
-  for (uint32_t i = 0; i < ms; ++i) {
-    vqheadless_advance(1);
-    vqpump_nonblocking();
-  }
-}

@@ -32,7 +32,7 @@ void press(vqButton* b) {
     vqbutton_redraw(b);
     if (repeats(b)) {
       vqcontrol_notify(&b->notify, b->state, 0);
-      vqtimer_set(vqButton::command, b, VQCTL_REPEAT_DELAY * 100, 0);
+      vqtimer_set(vqButton::command, b, VQCTL_REPEAT_DELAY * VQCTL_REPEAT_MS, 0);
     }
   }
   take_focus(b);
@@ -105,7 +105,7 @@ void repeat(vqButton* b) {
     return;
   }
   vqcontrol_notify(&b->notify, b->state, 0);
-  vqtimer_set(vqButton::command, b, 100, 0);
+  vqtimer_set(vqButton::command, b, VQCTL_REPEAT_MS, 0);
 }
 
 }  // namespace

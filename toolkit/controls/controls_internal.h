@@ -22,8 +22,9 @@ enum vqcontrol_key {
   VQKEY_F1 = 305, VQKEY_F12 = 316, VQKEY_HOME = 320, VQKEY_END = 321, VQKEY_DELETE = 322,
 };
 
-// First press of an auto-repeat waits this many periods.
-enum { VQCTL_REPEAT_DELAY = 5 };
+// Auto-repeat of held arrows and mouserepeat buttons: a period of 100 ms,
+// and the first repeat waits five periods, so that a click makes one step.
+enum { VQCTL_REPEAT_MS = 100, VQCTL_REPEAT_DELAY = 5 };
 
 // control_host.cpp: the current container as host. False when there is none.
 bool vqcontrol_host_attach(vqcontrol_host* h);

@@ -14,7 +14,7 @@
 
 namespace {
 
-enum { DEFAULT_MAXLEN = 1000, DEFAULT_REPEAT_MS = 100, MAX_DECIMAL = 9, MAX_SIDE = 10000 };
+enum { DEFAULT_MAXLEN = 1000, MAX_DECIMAL = 9, MAX_SIDE = 10000 };
 
 int limited(int v, int lo, int hi) { return v < lo ? lo : v > hi ? hi : v; }
 
@@ -36,7 +36,7 @@ void defaults(vqUpDownControl* c) {
   c->step = 1;
   c->start = 0;
   c->digits = c->decimal = 0;
-  c->repeat_rate = DEFAULT_REPEAT_MS;
+  c->repeat_rate = VQCTL_REPEAT_MS;
   c->up_pressed = c->down_pressed = 0;
   c->editing = c->focused = 0;
   c->cursor = 0;

@@ -21,7 +21,6 @@ void press(vqUpDownControl* c, int px, int py) {
   c->up_pressed = direction > 0;
   c->down_pressed = direction < 0;
   vqupdown_step(c, direction, true);
-  // The first repeat waits five periods, so that a click makes one step.
   vqtimer_set(vqUpDownControl::command, c, VQCTL_REPEAT_DELAY * c->repeat_rate, 0);
   vqcontrol_host_capture(&c->host);
 }
