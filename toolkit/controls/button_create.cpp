@@ -144,7 +144,8 @@ bool vqbutton_create(vqButton* b, const char* format, ...) {
   }
   b->created = 1;
   // A link is drawn over whatever its host shows there, which it keeps.
-  if (b->attributes & VQBTN_LINK) vqpxmap_snapshot_save(&b->ground, b->host.pixmap, b->x, b->y, b->width, b->height);
+  if (b->attributes & VQBTN_LINK)
+    vqpxmap_snapshot_save(&b->ground, b->host.pixmap, b->x, b->y, b->width, b->height);
   vqcontrol_host_register(&b->host, vqButton::command, b, b->x, b->y, b->width, b->height,
                           VQREGION_MOUSE | VQREGION_HOVER | (b->nofocus ? 0u : VQREGION_FOCUSABLE));
   if (b->hotkey != 0 || (b->attributes & VQBTN_DEFAULT)) vqbutton_hotkey_add(b);

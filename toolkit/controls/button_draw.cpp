@@ -55,7 +55,8 @@ void arrow(const vqButton* b, vqpxmap* pm, int shift) {
   const bool vertical = id == VQGRAPHIC_UP || id == VQGRAPHIC_DOWN;
   const int w = vertical ? across : along, h = vertical ? along : across;
   const uint32_t color = b->greyed ? b->theme[VQCOLOR_TEXTGREY] : b->text_color;
-  vqdraw_builtin(pm, id, b->x + (b->width - w) / 2 + shift, b->y + (b->height - h) / 2 + shift, w, h, ink(color));
+  const int x = b->x + (b->width - w) / 2 + shift, y = b->y + (b->height - h) / 2 + shift;
+  vqdraw_builtin(pm, id, x, y, w, h, ink(color));
 }
 
 void label(const vqButton* b, vqpxmap* pm, int shift) {

@@ -58,7 +58,7 @@ void hover(vqButton* b, bool on) {
   if (is_link(b)) vqplatform_set_cursor(on && !b->greyed ? VQCURSOR_HAND : VQCURSOR_ARROW);
 }
 
-bool presses(int key) { return key == VQKEY_SPACE || key == VQKEY_ENTER || key == VQKEY_RETURN; }
+bool presses(int key) { return key == VQCTL_KEY_SPACE || key == VQCTL_KEY_ENTER || key == VQCTL_KEY_RETURN; }
 
 bool key_down(vqButton* b, int key) {
   if (b->greyed) return false;

@@ -59,7 +59,8 @@ void own_keywords(vqUpDownControl* c, char** list) {
     if (token[0] == 0) continue;
     bool used = true;
     if (vqcfgstr_match(token, "maxlen=")) c->maxlen = vqcfgstr_intvalue(token);
-    else if (is_any(token, {"align=right", "alignright", "rightalign", "right", "rightaligned"})) c->align_right = 1;
+    else if (is_any(token, {"align=right", "alignright", "rightalign", "right", "rightaligned"}))
+      c->align_right = 1;
     else if (is_any(token, {"nofocusswitchwithenter", "keepfocus"})) c->keepfocus = 1;
     else if (vqcfgstr_match(token, "password")) c->password = 1;
     else if (vqcfgstr_match(token, "min=")) c->min = vqcfgstr_intvalue(token);

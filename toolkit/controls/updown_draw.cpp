@@ -12,7 +12,8 @@
 
 namespace {
 
-void arrow_box(const vqUpDownControl* c, vqpxmap* pm, int x, int y, int w, int h, bool held, const char* symbol) {
+void arrow_box(const vqUpDownControl* c, vqpxmap* pm, int x, int y, int w, int h, bool held,
+               const char* symbol) {
   if (w <= 0 || h <= 0) return;
   const uint32_t* t = c->theme;
   vqpxmap_fillrect(pm, x, y, w, h, static_cast<int32_t>(t[VQCOLOR_GREY]));
