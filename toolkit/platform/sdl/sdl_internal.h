@@ -24,7 +24,6 @@ struct sdl_window {
 sdl_window* vqsdl_window(int window);
 int vqsdl_handle_of(uint32_t sdl_id);
 int vqsdl_window_slots();               // handles run from 1 to this
-int vqsdl_window_count();               // open windows
 bool vqsdl_video();                     // starts video on first use; false without a display
 bool vqsdl_video_running();
 

@@ -71,11 +71,6 @@ int vqsdl_handle_of(uint32_t sdl_id) {
 
 int vqsdl_window_slots() { return static_cast<int>(g_windows.size()) - 1; }
 
-int vqsdl_window_count() {
-  return static_cast<int>(std::count_if(g_windows.begin(), g_windows.end(),
-                                        [](const sdl_window& win) { return win.window != nullptr; }));
-}
-
 void vqsdl_borders(SDL_Window* window, int* left, int* top, int* right, int* bottom) {
   *left = *top = *right = *bottom = 0;
   if (SDL_GetWindowBordersSize(window, top, left, bottom, right) != 0) *left = *top = *right = *bottom = 0;
