@@ -32,6 +32,9 @@ struct decoder_case {
   actions expected;
 };
 
+// Shown in test lists by its name rather than its bytes.
+void PrintTo(const decoder_case& c, std::ostream* os) { *os << c.name; }
+
 class DecoderCases : public ::testing::TestWithParam<decoder_case> {};
 
 TEST_P(DecoderCases, QueuesTheActions) {
