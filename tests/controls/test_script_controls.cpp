@@ -73,7 +73,11 @@ TEST_F(ScriptControls, TheTableGrowsByHundredBeforeItRunsFull) {
   for (int i = 0; i < 150; i++) markup += "<save=p" + std::to_string(i) + "><yinc=1>";
   vqscript_setmarkup(&view, "%s", markup.c_str());
   EXPECT_EQ(view.control_capacity, 200);
-  for (int i = 0; i < 150; i++) EXPECT_EQ(vqscript_value(&view, ("p" + std::to_string(i)).c_str()), 10 + i);
+  for (int i = 0; i < 150; i++) {
+    std::string name = "p";
+    name += std::to_string(i);
+    EXPECT_EQ(vqscript_value(&view, name.c_str()), 10 + i) << name;
+  }
 }
 
 TEST_F(ScriptControls, NamesAndTypesLongerThanTheirFieldsAreCut) {
