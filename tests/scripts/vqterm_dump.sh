@@ -111,6 +111,15 @@ three.  |
         |
 cursor=0,3|
 X
+check "wordbreak keeps the colours each character came with" "--columns 12 --lines 1 --wordbreak" \
+  'ab\033[31mcd\033[0m \033[42mef\033[m.' <<'X'
+abcd ef.    |
+cursor=8,0|
+attr=2,0,1,0|
+attr=3,0,1,0|
+attr=5,0,0,2|
+attr=6,0,0,2|
+X
 checkgen "scroll-back of 1000 with 5 visible lines follows the cursor" \
   "--columns 6 --lines 5 --scrollback 1000" 'seq 1 1200' <<'X'
 1196  |

@@ -38,10 +38,16 @@ bool ends_word_and_stays(int c) {
 void finish_word(vqterm_cells* t, int sep) {
   const int n = t->word_length;
   if (n > t->columns - t->cursor_col) new_row(t);
+  const int fg = t->fg_index, bg = t->bg_index;
   for (int i = 0; i < n; ++i) {
     const int c = static_cast<unsigned char>(t->word[i]);
-    if (c >= 32) vqtermcells_put(t, c);
+    if (c < 32) continue;
+    t->fg_index = t->word_fg[i];
+    t->bg_index = t->word_bg[i];
+    vqtermcells_put(t, c);
   }
+  t->fg_index = fg;
+  t->bg_index = bg;
   if (sep == ' ' && !(n > 0 && t->cursor_col == 0)) vqtermcells_put(t, ' ');
   if (sep == '\n') new_row(t);
   t->word_length = 0;
@@ -53,6 +59,8 @@ void wordbreak(vqterm_cells* t, int c) {
     finish_word(t, ' ');
     return;
   }
+  t->word_fg[t->word_length] = static_cast<uint8_t>(t->fg_index);
+  t->word_bg[t->word_length] = static_cast<uint8_t>(t->bg_index);
   t->word[t->word_length++] = static_cast<char>(c);
   t->word[t->word_length] = 0;
   if (ends_word_and_stays(c)) {

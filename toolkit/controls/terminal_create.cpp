@@ -12,7 +12,7 @@
 
 namespace {
 
-enum { DEFAULT_LINES = 25, DEFAULT_COLUMNS = 80, SCROLLBACK_ALONE = 300, MAX_SIDE = 10000 };
+enum { DEFAULT_LINES = 25, DEFAULT_COLUMNS = 80, SCROLLBACK_ALONE = 300, MAX_SIDE = 10000, NO_HOST_SIDE = 4096 };
 
 struct keywords {
   int lines = DEFAULT_LINES, columns = DEFAULT_COLUMNS, scrollback = 0;
@@ -84,9 +84,10 @@ bool configure(vqTerminal* t, const char* text) {
   }
   vqgeometry g;
   vqgeometry_reset(&g);
-  // Without a host the terminal only keeps cells; any size fits.
-  g.parentwidth = t->host_pixmap != nullptr ? t->host_pixmap->width : MAX_SIDE;
-  g.parentheight = t->host_pixmap != nullptr ? t->host_pixmap->height : MAX_SIDE;
+  // Without a host the terminal only keeps cells (and its background for the
+  // drawing commands): any reasonable size fits.
+  g.parentwidth = t->host_pixmap != nullptr ? t->host_pixmap->width : NO_HOST_SIDE;
+  g.parentheight = t->host_pixmap != nullptr ? t->host_pixmap->height : NO_HOST_SIDE;
   vqcfgstr_geometry(list, 0, &g);
   vqcfgstr_border(list, 0, &t->border);
   vqfont_option(list, 0, &t->font);

@@ -27,6 +27,10 @@ struct vqterm_cells {
   vqterm_cell* cells = nullptr;
   uint8_t wordbreak = 0;
   char word[VQTERM_WORDMAX + 1] = {};
+  // The colour indexes each character of the word had when it arrived: a
+  // colour change inside a word, or a reset before the blank that ends it,
+  // must not recolour what came before.
+  uint8_t word_fg[VQTERM_WORDMAX] = {}, word_bg[VQTERM_WORDMAX] = {};
   int word_length = 0;
 
   // Hooks of the owner; either may be null.
