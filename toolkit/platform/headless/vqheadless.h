@@ -63,6 +63,8 @@ void vqheadless_set_screen_size(int w, int h);
 
 // ---- records -----------------------------------------------------------------
 const std::vector<std::string>& vqheadless_infoboxes();   // "title\ntext" each
-const std::vector<std::string>& vqheadless_sounds();      // file names played
+// File names asked to play, in order, also those that did not play because
+// the file cannot be read (vqplatform_sound_play then answers false).
+const std::vector<std::string>& vqheadless_sounds();
 int vqheadless_cursor();
 void vqheadless_clear_records();

@@ -29,6 +29,7 @@ bool start() {
 }
 
 void stop() {
+  vqsdl_sound_close();
   vqsdl_window_destroy_all();
   vqsdl_forget_messages();
   SDL_Quit();
@@ -73,9 +74,6 @@ void ticks_stop() {
   g_tick_timer = 0;
 }
 
-bool sound_play(const char*) { return false; }
-void sound_stop() {}
-
 }  // namespace
 
 const vqplatform_backend vqplatform_sdl_backend = {
@@ -108,6 +106,6 @@ const vqplatform_backend vqplatform_sdl_backend = {
     .theme_color = vqsdl_theme_color,
     .display_depth = vqsdl_display_depth,
     .infobox = vqsdl_infobox,
-    .sound_play = sound_play,
-    .sound_stop = sound_stop,
+    .sound_play = vqsdl_sound_play,
+    .sound_stop = vqsdl_sound_stop,
 };

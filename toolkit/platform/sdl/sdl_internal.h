@@ -79,3 +79,7 @@ vqplatform_frame_metrics vqsdl_frame();
 int32_t vqsdl_theme_color(int which);
 int vqsdl_display_depth();
 void vqsdl_infobox(const char* title, const char* text);
+// sdl_sound.cpp
+bool vqsdl_sound_play(const char* wavfile);
+void vqsdl_sound_stop();
+void vqsdl_sound_close();   // at stop: the device goes, the next sound opens it again
