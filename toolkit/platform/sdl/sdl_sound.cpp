@@ -7,6 +7,8 @@
 #include <SDL_mixer.h>
 
 #include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -14,11 +16,34 @@ enum class audio { untried, open, unavailable };
 audio g_audio = audio::untried;
 Mix_Chunk* g_playing = nullptr;   // kept until the next sound or stop
 
+// The sound libraries below SDL write their own complaints to the standard
+// error while they look for a device (ALSA: "cannot find card '0'"), and a
+// missing device is to be reported nowhere: the error output is parked on
+// the null device while the device is opened.
+struct quiet_stderr {
+  int saved = -1;
+  quiet_stderr() {
+    const int null_fd = open("/dev/null", O_WRONLY);
+    if (null_fd < 0) return;
+    std::fflush(stderr);
+    saved = dup(2);
+    if (saved >= 0) dup2(null_fd, 2);
+    close(null_fd);
+  }
+  ~quiet_stderr() {
+    if (saved < 0) return;
+    std::fflush(stderr);
+    dup2(saved, 2);
+    close(saved);
+  }
+};
+
 // Asked once: a device that failed to open is not asked again, so a machine
 // without sound never waits on it twice.
 bool audio_ready() {
   if (g_audio != audio::untried) return g_audio == audio::open;
   g_audio = audio::unavailable;
+  quiet_stderr quiet;
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
   if (Mix_OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
