@@ -7,6 +7,8 @@
 #include "vqview.h"
 #include "vqwindow.h"
 
+#include <cstdint>
+
 extern vqWindow main_window;
 extern vqGUIScript main_markup;
 extern vqView main_panel;       // x=10,y=200,xs=1280,ys=710: picture, task, answer boxes
@@ -15,6 +17,19 @@ extern vqView avatar_panel;     // x=1160,y=7,xs=132,ys=162
 extern vqView time_panel;       // x=950,y=40,xs=196,ys=24
 extern vqView right_panel;      // x=950,y=70,xs=196,ys=24
 extern vqView wrong_panel;      // x=950,y=100,xs=196,ys=24
+
+// Display parameters, set by setup_screen (and the spacing by every quiz).
+extern int32_t picture_area_width;    // 1280: the main panel's area the background is mapped onto
+extern int32_t picture_area_height;   // 720
+extern int32_t click_offset_x;        // 10, subtracted from the window's mouse position
+extern int32_t click_offset_y;        // 180
+extern int32_t choice_box_spacing;    // 120
+
+// Creates the six panels and sets the constants of the screen.
+void setup_screen();
+// True while the main window is open and the toolkit runs: once the player
+// has closed the window, nothing may draw or wait any more.
+bool screen_alive();
 
 // ---- sounds and pictures ----------------------------------------------------
 
