@@ -19,6 +19,7 @@ TEST_F(WindowOpen, PlacesAndSizesTheClientAreaAgainstTheScreen) {
   const Placement cases[] = {
       {"centred,x=50%,y=50%,xs=400,ys=300", 312, 234, 400, 300},
       {"only a title", 0, 0, 100, 100},
+      {"", 0, 0, 100, 100},
       {"wide,x=0,y=0,xs=3000,ys=200", 0, 0, 3000, 200},   // pixels are not limited to the screen
       {"zero,x=10,y=20,xs=0,ys=0", 10, 20, 100, 100},
       {"percent,x=0,y=0,xs=50%,ys=25%", 0, 0, 512, 192},

@@ -50,8 +50,8 @@ const window_word kWords[] = {
 
 // Every token matching one of the keys sets *value to its number.
 template <size_t N>
-void read_number(char** tokens, const char* const (&keys)[N], int* value) {
-  for (int i = 1; tokens[i] != nullptr; i++) {
+void read_number(char** tokens, int first, const char* const (&keys)[N], int* value) {
+  for (int i = first; tokens[i] != nullptr; i++) {
     if (tokens[i][0] == 0) continue;
     for (const char* key : keys) {
       if (vqcfgstr_match(tokens[i], key)) {
@@ -64,8 +64,8 @@ void read_number(char** tokens, const char* const (&keys)[N], int* value) {
 }
 
 // "menu", "toolbar", "toolbar=N", "statusbar", "statusbar=N".
-void read_bars(vqWindow* window, char** tokens) {
-  for (int i = 1; tokens[i] != nullptr; i++) {
+void read_bars(vqWindow* window, char** tokens, int first) {
+  for (int i = first; tokens[i] != nullptr; i++) {
     char* t = tokens[i];
     if (t[0] == 0) continue;
     if (vqcfgstr_match(t, "menu")) window->menu_height = vqgui_metric("menuheight");
@@ -78,8 +78,8 @@ void read_bars(vqWindow* window, char** tokens) {
   }
 }
 
-void read_words(char** tokens, vqwindow_options* options) {
-  for (int i = 1; tokens[i] != nullptr; i++) {
+void read_words(char** tokens, int first, vqwindow_options* options) {
+  for (int i = first; tokens[i] != nullptr; i++) {
     if (tokens[i][0] == 0) continue;
     for (const window_word& word : kWords) {
       if (vqcfgstr_match(tokens[i], word.name)) {
@@ -98,11 +98,11 @@ void vqwindow_read_options(vqWindow* window, char** tokens, const char* format, 
   options->sysmenu = 1;
   vqgeometry& g = window->layout;
 
-  options->x_given = tokens[0] != nullptr && vqcfgstr_geometry(tokens, 1, &g) == 1;
-  if (tokens[0] != nullptr) {
-    read_number(tokens, kPixmapWidthKeys, &options->pixmap_width);
-    read_number(tokens, kPixmapHeightKeys, &options->pixmap_height);
-  }
+  // Token 0 is the title; an empty option text has no tokens at all.
+  const int first = tokens[0] != nullptr ? 1 : 0;
+  options->x_given = vqcfgstr_geometry(tokens, first, &g) == 1;
+  read_number(tokens, first, kPixmapWidthKeys, &options->pixmap_width);
+  read_number(tokens, first, kPixmapHeightKeys, &options->pixmap_height);
   vqplatform_screen_size(&g.parentwidth, &g.parentheight);
   vqgeometry_compute(&g);
   // A size in pixels is not limited to the screen.
@@ -112,11 +112,9 @@ void vqwindow_read_options(vqWindow* window, char** tokens, const char* format, 
   std::snprintf(window->title, sizeof window->title, "%s", tokens[0] != nullptr ? tokens[0] : "");
   window->background = vqcolor_system(VQCOLOR_GREY);
 
-  if (tokens[0] != nullptr) {
-    read_words(tokens, options);
-    vqcfgstr_bgcolor(tokens, 1, &window->background);
-    read_bars(window, tokens);
-  }
+  read_words(tokens, first, options);
+  vqcfgstr_bgcolor(tokens, first, &window->background);
+  read_bars(window, tokens, first);
   window->quit_allowed = options->noquit ? 0 : 1;
   window->close_allowed = options->noquit || options->noclose ? 0 : 1;
   window->draw = options->nodraw ? 0 : 1;
