@@ -4,8 +4,8 @@
 #include "vqcolor.h"
 #include "window_internal.h"
 
+#include <algorithm>
 #include <cstdio>
-#include <cstring>
 
 namespace {
 
@@ -69,9 +69,9 @@ void read_bars(vqWindow* window, char** tokens, int first) {
     char* t = tokens[i];
     if (t[0] == 0) continue;
     if (vqcfgstr_match(t, "menu")) window->menu_height = vqgui_metric("menuheight");
-    else if (vqcfgstr_match(t, "toolbar=")) window->toolbar_height = vqcfgstr_intvalue(t);
+    else if (vqcfgstr_match(t, "toolbar=")) window->toolbar_height = std::max(0, vqcfgstr_intvalue(t));
     else if (vqcfgstr_match(t, "toolbar")) window->toolbar_height = vqgui_metric("toolbarheight");
-    else if (vqcfgstr_match(t, "statusbar=")) window->status_height = vqcfgstr_intvalue(t);
+    else if (vqcfgstr_match(t, "statusbar=")) window->status_height = std::max(0, vqcfgstr_intvalue(t));
     else if (vqcfgstr_match(t, "statusbar")) window->status_height = vqgui_metric("statusbarheight");
     else continue;
     vqcfgstr_consume(t);
