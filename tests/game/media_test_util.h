@@ -1,6 +1,6 @@
 // What the picture, sound and score tests share: the main screen's window
-// and its six panels made the way the game makes them, inside a temporary
-// working folder that holds the picture files a test writes.
+// and its six panels made as the game makes them, in a temporary working
+// folder for the picture files a test writes.
 #pragma once
 
 #include "game_io.h"
@@ -16,19 +16,16 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
 
-// A picture whose every pixel tells where it lies (up to 4095 x 4095 apart),
-// so that a test sees which source pixel a drawing took.
-inline uint32_t pattern_color(int x, int y) {
-  return vqrgb(x & 255, y & 255, ((x >> 8) & 15) << 4 | ((y >> 8) & 15));
-}
+// Red and green tell where a pixel lies, so a test sees which source pixel a
+// drawing took; blue is not linear in either, so that an average of a block
+// differs from its first pixel.
+inline uint32_t pattern_color(int x, int y) { return vqrgb(x, y, (x * 7) ^ (y * 13)); }
 
-// Writes a w x h picture as BMP or PNG (by the name's extension) with the
-// toolkit's own writers; color(x, y) gives each pixel.
+// A BMP, or a PNG by the name, written with the toolkit's own writers.
 template <typename F>
 bool write_picture(const std::string& file, int w, int h, F color) {
   vqpxmap pm;
@@ -37,17 +34,13 @@ bool write_picture(const std::string& file, int w, int h, F color) {
   pm.height = h;
   pm.format = VQPX_TRUECOLOR;
   if (!vqpxmap_allocate(&pm)) return false;
-  uint32_t* pixels = vqpxmap_rgbpixels(&pm);
   for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x) pixels[static_cast<size_t>(y) * w + x] = color(x, y);
-  const bool ok = file.size() > 4 && file.substr(file.size() - 4) == ".png"
-                      ? vqpxmap_savetofile_png(&pm, file.c_str())
-                      : vqpxmap_savetofile_bmp(&pm, file.c_str());
+    for (int x = 0; x < w; ++x) vqpxmap_rgbpixels(&pm)[static_cast<size_t>(y) * w + x] = color(x, y);
+  const bool ok = file.ends_with(".png") ? vqpxmap_savetofile_png(&pm, file.c_str())
+                                         : vqpxmap_savetofile_bmp(&pm, file.c_str());
   vqpxmap_free(&pm);
   return ok;
 }
-
-inline bool write_pattern(const std::string& file, int w, int h) { return write_picture(file, w, h, pattern_color); }
 
 inline uint32_t pixel_of(const vqView& panel, int x, int y) {
   return static_cast<uint32_t>(vqpxmap_getpixel(&panel.pixmap, x, y)) & 0xFFFFFFu;
@@ -55,8 +48,7 @@ inline uint32_t pixel_of(const vqView& panel, int x, int y) {
 
 class MediaScreen : public testing::Test {
  protected:
-  std::filesystem::path home;
-  std::filesystem::path folder;
+  std::filesystem::path home, folder;
 
   void SetUp() override {
     setenv("VQ_PLATFORM", "headless", 0);
@@ -64,9 +56,7 @@ class MediaScreen : public testing::Test {
     vqfont_register_builtins();
     build_picture_store();
     ASSERT_TRUE(picture_store_ready());
-    background_picture.width = background_picture.height = 0;
-    avatar_picture.width = avatar_picture.height = 0;
-
+    background_picture.width = background_picture.height = avatar_picture.width = avatar_picture.height = 0;
     home = std::filesystem::current_path();
     char name[] = "/tmp/quorila-media-XXXXXX";
     ASSERT_NE(mkdtemp(name), nullptr);
@@ -78,16 +68,12 @@ class MediaScreen : public testing::Test {
     vqheadless_set_screen_size(1920, 1080);
     ASSERT_TRUE(vqwindow_open(&main_window, "media,x=0,y=0,xs=1305,ys=915,bgcolor=e0e0e0"));
     vqgraphic_select(&main_window.panels[0]);
-    const struct {
-      vqView* panel;
-      const char* options;
-    } panels[] = {{&main_panel, "x=10,y=200,xs=1280,ys=710,backgroundcolor=white"},
-                  {&progress_panel, "x=630,y=7,xs=515,ys=24,backgroundcolor=white"},
-                  {&avatar_panel, "x=1160,y=7,xs=132,ys=162,backgroundcolor=white"},
-                  {&time_panel, "x=950,y=40,xs=196,ys=24,backgroundcolor=white"},
-                  {&right_panel, "x=950,y=70,xs=196,ys=24,backgroundcolor=white"},
-                  {&wrong_panel, "x=950,y=100,xs=196,ys=24,backgroundcolor=white"}};
-    for (const auto& p : panels) ASSERT_TRUE(vqgraphic_create(p.panel, "%s", p.options));
+    ASSERT_TRUE(vqgraphic_create(&main_panel, "x=10,y=200,xs=1280,ys=710,backgroundcolor=white"));
+    ASSERT_TRUE(vqgraphic_create(&progress_panel, "x=630,y=7,xs=515,ys=24,backgroundcolor=white"));
+    ASSERT_TRUE(vqgraphic_create(&avatar_panel, "x=1160,y=7,xs=132,ys=162,backgroundcolor=white"));
+    ASSERT_TRUE(vqgraphic_create(&time_panel, "x=950,y=40,xs=196,ys=24,backgroundcolor=white"));
+    ASSERT_TRUE(vqgraphic_create(&right_panel, "x=950,y=70,xs=196,ys=24,backgroundcolor=white"));
+    ASSERT_TRUE(vqgraphic_create(&wrong_panel, "x=950,y=100,xs=196,ys=24,backgroundcolor=white"));
     picture_area_width = 1280;
     picture_area_height = 720;
     vqgraphic_select(&main_panel);

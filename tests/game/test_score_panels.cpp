@@ -1,18 +1,10 @@
-// The progress, time, right and wrong panels: their labels, the bars'
-// lengths by the counts, and the time panel's green bar and time over.
+// The progress, time, right and wrong panels: labels, the bars' lengths by
+// the counts, and the time panel's green bar and time over.
 #include "media_test_util.h"
 
 #include "game_state.h"
 
 namespace {
-
-const uint32_t label_grey = vqrgb(240, 240, 255);
-const uint32_t label_blue = vqrgb(250, 250, 255);
-const uint32_t progress_blue = vqrgb(0, 0, 255);
-const uint32_t time_green = vqrgb(0, 100, 0);
-const uint32_t time_red = vqrgb(200, 0, 0);
-const uint32_t right_green = vqrgb(100, 255, 100);
-const uint32_t wrong_orange = vqrgb(255, 100, 0);
 
 // How far a bar of colour c reaches from the left edge, read in the bottom
 // row, which no label text touches.
@@ -22,7 +14,7 @@ int bar_length(const vqView& panel, uint32_t c) {
   return x;
 }
 
-// Black text pixels of the panel.
+// Black text pixels.
 int ink(const vqView& panel) {
   int n = 0;
   for (int y = 0; y < 24; ++y)
@@ -30,87 +22,64 @@ int ink(const vqView& panel) {
   return n;
 }
 
-class ScorePanels : public MediaScreen {
- protected:
-  void SetUp() override {
-    MediaScreen::SetUp();
-    draw_panel_labels();
-  }
-};
+using ScorePanels = MediaScreen;
 
 TEST_F(ScorePanels, LabelsFillEachPanelAndWipeTheBars) {
   update_time_panel(10, 5);
-  game_task_total = 2;
-  game_right_count = 2;
+  game_task_total = game_right_count = 2;
   update_bars(2);
   draw_panel_labels();
-  const struct {
-    const vqView* panel;
-    int width;
-    uint32_t background;
-  } rows[] = {{&progress_panel, 515, label_blue},
-              {&time_panel, 196, label_grey},
-              {&right_panel, 196, label_grey},
-              {&wrong_panel, 196, label_grey}};
-  for (const auto& r : rows) {
-    EXPECT_EQ(bar_length(*r.panel, r.background), r.width);
-    EXPECT_GT(ink(*r.panel), 20);
-    // The label starts at (10, 5): nothing is written left of it or above.
-    for (int y = 0; y < 24; ++y) EXPECT_EQ(pixel_of(*r.panel, 9, y), r.background);
-    for (int x = 0; x < r.width; ++x) EXPECT_EQ(pixel_of(*r.panel, x, 4), r.background);
+  const uint32_t grey = vqrgb(240, 240, 255);
+  for (const auto& [panel, width, background] : {std::tuple{&progress_panel, 515, vqrgb(250, 250, 255)},
+                                                 {&time_panel, 196, grey}, {&right_panel, 196, grey},
+                                                 {&wrong_panel, 196, grey}}) {
+    EXPECT_EQ(bar_length(*panel, background), width);
+    EXPECT_GT(ink(*panel), 20);
+    // The text starts at (10, 5).
+    for (int y = 0; y < 24; ++y) EXPECT_EQ(pixel_of(*panel, 9, y), background);
+    for (int x = 0; x < width; ++x) EXPECT_EQ(pixel_of(*panel, x, 4), background);
   }
   EXPECT_EQ(vqtarget_current(), &main_panel);
 }
 
 TEST_F(ScorePanels, BarLengthsFollowTheCounts) {
   const struct {
-    int n, right, wrong, t;
-    int right_px, wrong_px, progress_px;
+    int n, right, wrong, t, right_px, wrong_px, progress_px;
   } rows[] = {
       {12, 2, 1, 3, 32, 16, 128},     // 32.67, 16.33, 128.75
       {24, 24, 0, 24, 196, 0, 515},   // the last task fills the progress panel
-      {7, 1, 5, 6, 28, 140, 441},     // 28, 140, 441.43
+      {7, 1, 5, 6, 28, 140, 441},     // 441.43
       {2, 0, 1, 1, 0, 98, 257},       // 257.5
   };
   for (const auto& r : rows) {
-    SCOPED_TRACE(r.n);
     draw_panel_labels();
     game_task_total = r.n;
     game_right_count = r.right;
     game_wrong_count = r.wrong;
     update_bars(r.t);
-    EXPECT_EQ(bar_length(right_panel, right_green), r.right_px);
-    EXPECT_EQ(bar_length(wrong_panel, wrong_orange), r.wrong_px);
-    EXPECT_EQ(bar_length(progress_panel, progress_blue), r.progress_px);
-    // An empty bar leaves the label as it was.
-    if (r.wrong_px == 0) {
-      EXPECT_EQ(bar_length(wrong_panel, label_grey), 196);
-    }
+    EXPECT_EQ(bar_length(right_panel, vqrgb(100, 255, 100)), r.right_px) << r.n;
+    EXPECT_EQ(bar_length(wrong_panel, vqrgb(255, 100, 0)), r.wrong_px) << r.n;
+    EXPECT_EQ(bar_length(progress_panel, vqrgb(0, 0, 255)), r.progress_px) << r.n;
   }
 }
 
 TEST_F(ScorePanels, TheTimeBarGrowsWithTheElapsedSecondsAndTurnsRedWhenTimeIsOver) {
-  const struct {
-    int elapsed, budget;
-    int green_px;
-  } rows[] = {{0, 100, 0}, {1, 3, 65}, {50, 100, 98}, {100, 100, 196}};
-  for (const auto& r : rows) {
+  const uint32_t green = vqrgb(0, 100, 0);
+  for (const auto& [elapsed, budget, length] : {std::tuple{0, 100, 0}, {1, 3, 65}, {50, 100, 98}, {100, 100, 196}}) {
     draw_panel_labels();
-    update_time_panel(r.elapsed, r.budget);
-    EXPECT_EQ(bar_length(time_panel, time_green), r.green_px) << r.elapsed << " of " << r.budget;
-    if (r.green_px == 0) {
-      EXPECT_EQ(bar_length(time_panel, label_grey), 196);
-    }
+    update_time_panel(elapsed, budget);
+    EXPECT_EQ(bar_length(time_panel, green), length) << elapsed << " of " << budget;
   }
-  // A bar only ever grows within a quiz.
+  // A bar only ever grows within a quiz; one second over the budget turns
+  // the whole panel red, with the black text.
   draw_panel_labels();
   update_time_panel(50, 100);
   update_time_panel(20, 100);
-  EXPECT_EQ(bar_length(time_panel, time_green), 98);
-  // One second over the budget: the whole panel red, with the black text.
+  EXPECT_EQ(bar_length(time_panel, green), 98);
+  const int label_ink = ink(time_panel);
   update_time_panel(101, 100);
-  EXPECT_EQ(bar_length(time_panel, time_red), 196);
-  EXPECT_GT(ink(time_panel), 40);
+  EXPECT_EQ(bar_length(time_panel, vqrgb(200, 0, 0)), 196);
+  EXPECT_GT(ink(time_panel), label_ink);
   EXPECT_EQ(vqtarget_current(), &main_panel);
 }
 
