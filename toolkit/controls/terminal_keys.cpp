@@ -10,13 +10,15 @@ namespace {
 
 enum { KEY_BACKSPACE = 8, KEY_LINEFEED = 10, KEY_LIMIT = 255 };
 
-void echo(vqTerminal* t, int c) { vqterm_putc(t, c); }
-
 // Cursor back one cell (to the end of the row above at column 0), a blank
 // over the character, and back again.
 void rub_out(vqTerminal* t) {
   vqterm_cells& c = t->cells;
-  if (c.cursor_row >= c.lines) c.cursor_row = c.lines - 1, c.cursor_col = c.columns;
+  if (c.cursor_row >= c.lines) {
+    // Left below the last line by a full row: the character is the row's last.
+    c.cursor_row = c.lines - 1;
+    c.cursor_col = c.columns;
+  }
   auto back = [&c]() {
     if (c.cursor_col > 0) {
       --c.cursor_col;
@@ -74,7 +76,7 @@ int vqterm_getkey(vqTerminal* t) {
 
 int vqterm_getchar(vqTerminal* t) {
   const int key = vqterm_getkey(t);
-  if ((key >= 32 && key <= 254) || key == KEY_LINEFEED) echo(t, key);
+  if ((key >= 32 && key <= 254) || key == KEY_LINEFEED) vqterm_putc(t, key);
   return key;
 }
 
