@@ -28,7 +28,9 @@ bool pause(double seconds) {
 bool start_up() {
   build_picture_store();
   vqrandomize();
-  if (!open_main_screen()) return false;
+  // Without a window there is no game: the reason is already on standard
+  // output, and the status tells a script that started the program.
+  if (!open_main_screen()) vqexit(1);
   setup_screen();
   game_term_print("Testmodus \n  ");
   enter_own_loop();

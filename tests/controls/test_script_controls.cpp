@@ -209,6 +209,13 @@ TEST_F(ScriptControls, APanelMadeByTheViewTagTakesTheDrawing) {
   int matched = 0;
   for (int code : controls_codes()) matched += vqscript_is(&view, code, "v");
   EXPECT_GE(matched, 1);
+
+  // The drawing target is now the markup's own panel v: laid out again, the
+  // markup goes back to the panel it was laid out on.
+  vqscript_setmarkup(&view, "<button=b,OK>");
+  const vqButton* b = control<vqButton>(view, "b");
+  ASSERT_NE(b, nullptr);
+  EXPECT_EQ(b->host.object, &panel);
 }
 
 TEST_F(ScriptControls, ALineInputIsEditedAsTyped) {

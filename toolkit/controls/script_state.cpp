@@ -148,9 +148,12 @@ int vqscript_setmarkup(vqGUIScript* v, const char* format, ...) {
 int vqscript_vsetmarkup(vqGUIScript* v, const char* format, va_list args) {
   if (!v) return 0;
   if (!v->created) vqscript_create(v);
-  take_target(v);
+  // The old controls go first: after a standardview tag the drawing target
+  // may be one of them, and then the markup goes back to its own panel.
   if (v->built) vqscript_clear(v);
   v->built = 0;
+  if (!vqtarget_handler() && v->panel && vqcontainer_find(v->panel)) vqtarget_set(vqView::command, v->panel);
+  take_target(v);
   reset_state(v);
   char* text = vqscript_prepare(format, args);
   if (text[0] == 0) {

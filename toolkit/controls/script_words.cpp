@@ -29,8 +29,13 @@ void push_line_down(vqGUIScript* v, int d) {
   if (!s || d <= 0) return;
   const int x0 = std::max(0, v->left_border), x1 = std::min(s->width, vqscript_wrap_edge(v));
   const int top = v->line_y, rows = vqscript_shown(v, v->line_height);
-  for (int row = std::min(top + rows - 1, s->height - 1); row >= std::max(0, top); row--) {
-    if (row + d >= s->height) continue;
+  uint32_t* pixels = s->format == VQPX_TRUECOLOR ? vqpxmap_rgbpixels(s) : nullptr;
+  for (int row = std::min(top + rows - 1, s->height - d - 1); row >= std::max(0, top) && x1 > x0; row--) {
+    if (pixels) {
+      memmove(pixels + static_cast<size_t>(row + d) * s->width + x0, pixels + static_cast<size_t>(row) * s->width + x0,
+              sizeof(uint32_t) * static_cast<size_t>(x1 - x0));
+      continue;
+    }
     for (int col = x0; col < x1; col++) vqpxmap_setpixel(s, col, row + d, vqpxmap_getpixel(s, col, row));
   }
   if (x1 > x0) vqpxmap_fillrect(s, x0, top, x1 - x0, d, static_cast<int32_t>(v->background_color));

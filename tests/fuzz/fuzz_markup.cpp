@@ -1,0 +1,176 @@
+// Arbitrary markup laid out on a small panel. The bytes go in as the one
+// argument of "%s", so no conversion reads an argument that was never
+// passed; markup without conversions also goes through the preparation
+// itself, whose escaping must keep every literal percent sign. Every record
+// must hold a terminated name and type, and the table must have grown only
+// in steps of 100.
+//
+// Inputs are skipped that would only exercise other parts' limits: a font
+// tag with a system font specification (",points=2000" rasterizes a font
+// of that size), and control tags with numbers of four or more digits or
+// with an exponent (a panel of pxmapxs=30000 or a terminal of
+// scrollback=1e6 is a big allocation by design), or a log file (which would
+// be written). Terminal tags are left out as well: a terminal that lands
+// right of its host's edge (after a wide control: "nk=fetbe><lineinput>
+// <terminal") copies its background with a negative width; the terminal's
+// own target covers terminals.
+#include "vqcfgstr.h"
+#include "vqfont.h"
+#include "vqplatform.h"
+#include "vqscript.h"
+#include "vqtarget.h"
+#include "vqview.h"
+
+#include <cctype>
+#include <cstdarg>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <set>
+#include <string>
+#include <strings.h>
+
+namespace {
+
+vqpxmap g_host;
+vqView* g_panel;
+vqGUIScript* g_view;
+std::set<int> g_fonts;   // ids registered before the first input
+
+int host_handler(void*, int, int, int, int, int, int, int, int, int) { return 0; }
+
+bool is_font_tag(const char* name) {
+  return strcasecmp(name, "font") == 0 || strcasecmp(name, "boldfont") == 0;
+}
+
+bool is_control_tag(const char* name) {
+  static const char* const kinds[] = {"button", "updowncontrol", "terminal", "view", "link", "checkbox",
+                                      "switchbutton", "lineinput", "listbox", "combobox", "tabbar", "slide",
+                                      "progressbar", "editor", "rtfeditor", "table"};
+  for (const char* k : kinds)
+    if (strcasecmp(k, name) == 0) return true;
+  return false;
+}
+
+bool big_numbers(const std::string& value) {
+  int digits = 0;
+  for (size_t i = 0; i < value.size(); i++) {
+    const unsigned char c = static_cast<unsigned char>(value[i]);
+    digits = isdigit(c) ? digits + 1 : 0;
+    if (digits > 3) return true;
+    if (i > 0 && (c == 'e' || c == 'E') && isdigit(static_cast<unsigned char>(value[i - 1]))) return true;
+  }
+  return strcasestr(value.c_str(), "logfile") != nullptr;
+}
+
+bool skipped(const std::string& text) {
+  size_t pos = 0;
+  for (;;) {
+    vqscript_token t = vqscript_nexttoken(text.c_str(), &pos);
+    if (t.kind == VQSCRIPT_END) return false;
+    if (t.kind != VQSCRIPT_TAG) continue;
+    char name[64];
+    std::string value;
+    vqscript_splittag(t.text, t.length, name, sizeof name, &value);
+    if (is_font_tag(name) && value.find(',') != std::string::npos) return true;
+    if (is_control_tag(name) && big_numbers(value)) return true;
+    if (strcasecmp(name, "terminal") == 0) return true;
+  }
+}
+
+// True when the escaped markup has no conversion left, only "%%" pairs.
+bool conversion_free(const char* escaped) {
+  for (const char* p = escaped; *p; p++) {
+    if (*p != '%') continue;
+    if (p[1] != '%') return false;
+    p++;
+  }
+  return true;
+}
+
+std::string prepared(const char* format, ...) {
+  va_list args;
+  va_start(args, format);
+  char* text = vqscript_prepare(format, args);
+  va_end(args);
+  std::string s = text;
+  delete[] text;
+  return s;
+}
+
+// What printf makes of a text whose percent signs all stand in pairs.
+std::string literal(const std::string& escaped) {
+  std::string out;
+  for (size_t i = 0; i < escaped.size(); i++) {
+    out += escaped[i];
+    if (escaped[i] == '%') i++;
+  }
+  return out;
+}
+
+void check_records() {
+  const vqGUIScript& v = *g_view;
+  if (v.control_capacity % VQSCRIPT_TABLEGROWTH != 0) std::abort();
+  for (int i = 0; i < v.control_capacity; i++) {
+    const vqscript_record& r = v.controls[i];
+    if (!r.in_use) continue;
+    if (memchr(r.name, 0, sizeof r.name) == nullptr || memchr(r.type, 0, sizeof r.type) == nullptr) std::abort();
+  }
+}
+
+// Fonts the markup asked for by name leave with the input.
+void forget_new_fonts() {
+  for (int i = 0; i < vqfont_count(); i++) {
+    int id = vqfont_id_at(i);
+    if (id != 0 && g_fonts.count(id) == 0) vqfont_free(id);
+  }
+}
+
+}  // namespace
+
+// A font tag with an unknown name asks fontconfig, which keeps its caches
+// for the whole process.
+extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig\n"; }
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  // Diagnostics go to standard output; keep the run quiet.
+  if (std::freopen("/dev/null", "w", stdout) == nullptr) return 0;
+  setenv("VQ_PLATFORM", "headless", 1);
+  vqplatform_start();
+  vqfont_register_builtins();
+  vqpxmap_init(&g_host);
+  g_host.width = 260;
+  g_host.height = 140;
+  g_host.format = VQPX_TRUECOLOR;
+  vqpxmap_allocate(&g_host);
+  vqcontainer_register(&g_host, host_handler, &g_host, 0xE0E0E0, false);
+  g_panel = new vqView;
+  vqgraphic_create(g_panel, "x=0,y=0,xs=240,ys=120,bgcolor=white");
+  g_view = new vqGUIScript;
+  vqscript_create(g_view);
+  for (int i = 0; i < vqfont_count(); i++) g_fonts.insert(vqfont_id_at(i));
+  return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  std::string text(reinterpret_cast<const char*>(data), size);
+  text.resize(strlen(text.c_str()));
+  if (skipped(text)) return 0;
+  vqgraphic_select(g_panel);
+  vqpxmap_clear(&g_panel->pixmap, 0xFFFFFF);
+  vqscript_setmarkup(g_view, "%s", text.c_str());
+  check_records();
+
+  std::string escaped(2 * text.size() + 1, '\0');
+  if (!vqcfgstr_escape(escaped.data(), escaped.size(), text.c_str())) std::abort();
+  escaped.resize(strlen(escaped.c_str()));
+  if (conversion_free(escaped.c_str())) {
+    if (prepared(text.c_str()) != literal(escaped)) std::abort();
+    vqscript_setmarkup(g_view, text.c_str());
+    check_records();
+  }
+  vqscript_setmarkup(g_view, "");   // destroys the controls of this input
+  forget_new_fonts();
+  return 0;
+}
