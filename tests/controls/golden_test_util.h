@@ -39,8 +39,10 @@ inline bool golden_write(const std::string& file, const uint32_t* pixels, int w,
   return ok;
 }
 
-inline ::testing::AssertionResult golden_compare(const char* name, const uint32_t* pixels, int w, int h) {
-  const std::string reference = golden_path(name);
+// The same against a reference in any folder; the files a mismatch leaves
+// in the build directory are named after name.
+inline ::testing::AssertionResult golden_compare_file(const std::string& reference, const char* name,
+                                                      const uint32_t* pixels, int w, int h) {
   const char* update = std::getenv("VQ_GOLDEN_UPDATE");
   if (update && std::string(update) == "1") {
     if (!golden_write(reference, pixels, w, h)) return ::testing::AssertionFailure() << "cannot write " << reference;
@@ -76,4 +78,8 @@ inline ::testing::AssertionResult golden_compare(const char* name, const uint32_
   golden_write(out + ".diff.png", diff.data(), w, h);
   return ::testing::AssertionFailure() << differing << " pixels differ from " << reference << ", first at "
                                        << first << "; see " << out << ".actual.png and " << out << ".diff.png";
+}
+
+inline ::testing::AssertionResult golden_compare(const char* name, const uint32_t* pixels, int w, int h) {
+  return golden_compare_file(golden_path(name), name, pixels, w, h);
 }
