@@ -6,4 +6,4 @@ cd "$top"
 bash tools/install-deps.sh
 cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release > /dev/null
 cmake --build build/release -j"$(nproc)" > /dev/null
-exec build/release/tools/panel_demo "$@"
+exec build/release/quorila
