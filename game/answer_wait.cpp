@@ -3,6 +3,7 @@
 #include "game_io.h"
 #include "game_screen.h"
 #include "game_state.h"
+#include "game_test_hook.h"
 #include "quiz_flow.h"
 #include "vqevent.h"
 #include "vqframe.h"
@@ -51,6 +52,7 @@ int choice_at(int window_x, int window_y) {
 }
 
 void await_answer(int32_t t) {
+  game_test_hook_task(t);
   reset_wait_sound();
   int reminders = 0;
   const int left_down = main_window.events[VQEV_LEFTDOWN];

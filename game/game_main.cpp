@@ -1,8 +1,10 @@
 // The game's main function: the start-up in its steps, then the main loop
 // on the three buttons ENDE, "Aufgabenauswahl?" and START.
+#include "game_data.h"
 #include "game_io.h"
 #include "game_screen.h"
 #include "game_state.h"
+#include "game_test_hook.h"
 #include "quiz_flow.h"
 #include "vqevent.h"
 #include "vqframe.h"
@@ -46,6 +48,7 @@ bool start_up() {
   init_time_table();
   game_right_count = 0;
   game_wrong_count = 0;
+  game_test_hook_ready();
   return true;
 }
 
@@ -67,6 +70,7 @@ void main_loop() {
 }  // namespace
 
 void game_main() {
+  game_use_data_folder();
   if (start_up()) main_loop();
   close_main_screen();
 }

@@ -1,6 +1,7 @@
 // START and the quiz: N tasks, each drawn, generated, shown, answered and
 // scored, with the time, avatar and bar panels brought up to date.
 #include "game_io.h"
+#include "game_results.h"
 #include "game_screen.h"
 #include "game_state.h"
 #include "quiz_flow.h"
@@ -62,7 +63,11 @@ void run_quiz() {
   game_right_count = 0;
   game_wrong_count = 0;
   for (int32_t t = 1; t <= game_task_total; ++t)
-    if (!run_task(t)) return;
+    if (!run_task(t)) {
+      if (!screen_alive()) game_log_result("stopped");
+      return;
+    }
   game_term_print("\n\n\n\n \n neu starten ? \n  ");
   play_end_sound();
+  game_log_result("finished");
 }
