@@ -59,6 +59,44 @@ double cover_scale(std::vector<int>& source_x) {
 
 void fill_area_white() { vqfillrect(0, 0, picture_area_width, picture_area_height, 0xFFFFFF); }
 
+// The area is drawn in bands of rows, column by column inside a band: a
+// column of the planes holds a band's source bytes side by side, and the
+// band's rows of the panel stay in the cache while its columns are drawn.
+constexpr int band_rows = 32;
+
+// Veiled, each channel value c of row y becomes trunc((c - 255) * k * y + 255)
+// in floating point; all values of a row follow the same rule, so the 256
+// results of each row of the band are worked out once.
+void draw_covering(bool veiled) {
+  if (!have_picture()) {
+    fill_area_white();
+    return;
+  }
+  std::vector<int> source_x;
+  const double s = cover_scale(source_x);
+  const picture_planes& p = background_picture;
+  int source_y[band_rows];
+  uint8_t shade[band_rows][256];
+  for (int y0 = 0; y0 < picture_area_height; y0 += band_rows) {
+    const int rows = std::min(band_rows, picture_area_height - y0);
+    for (int j = 0; j < rows; ++j) {
+      const int y = y0 + j;
+      source_y[j] = static_cast<int>(y * s);
+      for (int c = 0; c < 256; ++c)
+        shade[j][c] = veiled ? static_cast<uint8_t>((c - 255) * veil_step * y + 255) : static_cast<uint8_t>(c);
+    }
+    for (int x = 0; x < picture_area_width; ++x) {
+      const uint8_t* r = p.red[source_x[x]];
+      const uint8_t* g = p.green[source_x[x]];
+      const uint8_t* b = p.blue[source_x[x]];
+      for (int j = 0; j < rows; ++j) {
+        const int sy = source_y[j];
+        vqpoint(x, y0 + j, static_cast<int32_t>(vqrgb(shade[j][r[sy]], shade[j][g[sy]], shade[j][b[sy]])));
+      }
+    }
+  }
+}
+
 }  // namespace
 
 void draw_background_fit() {
@@ -83,38 +121,7 @@ void draw_background_fit() {
 
 void draw_background_revealed() {
   vqgraphic_select(&main_panel);
-  if (!have_picture()) {
-    fill_area_white();
-    return;
-  }
-  std::vector<int> source_x;
-  const double s = cover_scale(source_x);
-  const picture_planes& p = background_picture;
-  for (int y = 0; y < picture_area_height; ++y) {
-    const int sy = static_cast<int>(y * s);
-    for (int x = 0; x < picture_area_width; ++x) vqpoint(x, y, static_cast<int32_t>(stored(p, source_x[x], sy)));
-  }
+  draw_covering(false);
 }
 
-void draw_background_veiled() {
-  if (!have_picture()) {
-    fill_area_white();
-    return;
-  }
-  std::vector<int> source_x;
-  const double s = cover_scale(source_x);
-  const picture_planes& p = background_picture;
-  for (int y = 0; y < picture_area_height; ++y) {
-    // Every channel value of a row is washed out by the same rule, so the
-    // row's 256 results are worked out once, each exactly as
-    // trunc((c - 255) * k * y + 255) in floating point.
-    uint8_t veil[256];
-    for (int c = 0; c < 256; ++c) veil[c] = static_cast<uint8_t>((c - 255) * veil_step * y + 255);
-    const int sy = static_cast<int>(y * s);
-    for (int x = 0; x < picture_area_width; ++x) {
-      const int sx = source_x[x];
-      const uint32_t color = vqrgb(veil[p.red[sx][sy]], veil[p.green[sx][sy]], veil[p.blue[sx][sy]]);
-      vqpoint(x, y, static_cast<int32_t>(color));
-    }
-  }
-}
+void draw_background_veiled() { draw_covering(true); }

@@ -1,4 +1,5 @@
-// The picture store's planes and the copying of decoded pictures into them.
+// The picture store's planes, storing an opened picture in them, and the
+// size warning that loading gives.
 #include "picture_store.h"
 
 #include "game_io.h"
@@ -55,31 +56,11 @@ void store_picture(picture_planes& planes, const vqpicture& reader) {
   if (!g_ready || !reader.open) return;
   const uint32_t* pixels = vqplatform_picture_pixels(reader.image);
   if (pixels == nullptr) return;
-  const int stride = reader.width;
   const int width = std::min(reader.width, store_columns);
   const int height = std::min(reader.height, store_rows);
   planes.width = width;
   planes.height = height;
-  // The picture arrives row by row and the planes are column by column: a
-  // square of 64 x 64 pixels at a time keeps both sides in the cache.
-  constexpr int tile = 64;
-  for (int x0 = 0; x0 < width; x0 += tile) {
-    const int x1 = std::min(x0 + tile, width);
-    for (int y0 = 0; y0 < height; y0 += tile) {
-      const int y1 = std::min(y0 + tile, height);
-      for (int x = x0; x < x1; ++x) {
-        uint8_t* r = planes.red[x];
-        uint8_t* g = planes.green[x];
-        uint8_t* b = planes.blue[x];
-        const uint32_t* p = pixels + static_cast<size_t>(y0) * stride + x;
-        for (int y = y0; y < y1; ++y, p += stride) {
-          r[y] = static_cast<uint8_t>(*p >> 16);
-          g[y] = static_cast<uint8_t>(*p >> 8);
-          b[y] = static_cast<uint8_t>(*p);
-        }
-      }
-    }
-  }
+  copy_into_planes(planes, pixels, reader.width, width, height);
 }
 
 bool open_first_picture(vqpicture& reader, const char* const names[3], int number) {

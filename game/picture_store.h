@@ -26,6 +26,10 @@ extern picture_planes avatar_picture;
 // True once build_picture_store has obtained all six planes.
 bool picture_store_ready();
 
+// The pixels (0xAARRGGBB, row after row) of [0, width) x [0, height) into
+// the planes; width and height within the store.
+void copy_into_planes(picture_planes& planes, const uint32_t* pixels, int stride, int width, int height);
+
 struct vqpicture;
 // Copies the open picture into the planes and stores its size; a picture
 // larger than the store is cut to 9000 x 6000 (and that is the size stored).

@@ -10,7 +10,11 @@
 
 struct vqplatform_picture {
   int width = 0, height = 0;
-  std::vector<uint32_t> pixels;   // 0xAARRGGBB, stride = width
+  // The converted surface itself, locked, when its rows lie without gaps
+  // (they do for 4-byte pixels): a large photograph is not copied once more.
+  SDL_Surface* surface = nullptr;
+  const uint32_t* data = nullptr;   // 0xAARRGGBB, stride = width
+  std::vector<uint32_t> copy;       // only for a surface with padded rows
 };
 
 // The decoders for JPEG and PNG are loaded once per process; BMP needs none.
@@ -37,23 +41,28 @@ vqplatform_picture* vqplatform_picture_open(const char* file, int* w, int* h) {
     SDL_FreeSurface(argb);
     return nullptr;
   }
+  if (SDL_LockSurface(argb) != 0) {
+    SDL_FreeSurface(argb);
+    return nullptr;
+  }
   auto* picture = new vqplatform_picture;
   picture->width = argb->w;
   picture->height = argb->h;
-  picture->pixels.resize(static_cast<size_t>(argb->w) * static_cast<size_t>(argb->h));
-  if (SDL_LockSurface(argb) != 0) {
+  if (argb->pitch == argb->w * 4) {
+    picture->surface = argb;
+    picture->data = static_cast<const uint32_t*>(argb->pixels);
+  } else {
+    picture->copy.resize(static_cast<size_t>(argb->w) * static_cast<size_t>(argb->h));
+    const auto* row = static_cast<const uint8_t*>(argb->pixels);
+    for (int y = 0; y < argb->h; ++y, row += argb->pitch) {
+      const auto* src = reinterpret_cast<const uint32_t*>(row);
+      uint32_t* dst = picture->copy.data() + static_cast<size_t>(y) * argb->w;
+      for (int x = 0; x < argb->w; ++x) dst[x] = src[x];
+    }
+    SDL_UnlockSurface(argb);
     SDL_FreeSurface(argb);
-    delete picture;
-    return nullptr;
+    picture->data = picture->copy.data();
   }
-  const auto* row = static_cast<const uint8_t*>(argb->pixels);
-  for (int y = 0; y < argb->h; ++y, row += argb->pitch) {
-    const auto* src = reinterpret_cast<const uint32_t*>(row);
-    uint32_t* dst = picture->pixels.data() + static_cast<size_t>(y) * argb->w;
-    for (int x = 0; x < argb->w; ++x) dst[x] = src[x];
-  }
-  SDL_UnlockSurface(argb);
-  SDL_FreeSurface(argb);
   if (w) *w = picture->width;
   if (h) *h = picture->height;
   return picture;
@@ -61,11 +70,18 @@ vqplatform_picture* vqplatform_picture_open(const char* file, int* w, int* h) {
 
 uint32_t vqplatform_picture_pixel(const vqplatform_picture* picture, int x, int y) {
   if (!picture || x < 0 || y < 0 || x >= picture->width || y >= picture->height) return 0;
-  return picture->pixels[static_cast<size_t>(y) * picture->width + x];
+  return picture->data[static_cast<size_t>(y) * picture->width + x];
 }
 
 const uint32_t* vqplatform_picture_pixels(const vqplatform_picture* picture) {
-  return picture ? picture->pixels.data() : nullptr;
+  return picture ? picture->data : nullptr;
 }
 
-void vqplatform_picture_close(vqplatform_picture* picture) { delete picture; }
+void vqplatform_picture_close(vqplatform_picture* picture) {
+  if (picture == nullptr) return;
+  if (picture->surface != nullptr) {
+    SDL_UnlockSurface(picture->surface);
+    SDL_FreeSurface(picture->surface);
+  }
+  delete picture;
+}
