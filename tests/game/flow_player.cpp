@@ -147,6 +147,8 @@ void keep_last_look(player& p) {
   if (const std::vector<uint32_t>* pixels = vqheadless_screen(main_window_handle())) p.last_screen = *pixels;
   p.last_width = main_window.layout.width;
   p.last_term = terminal_text("term");
+  vqheadless_window_info info;
+  if (vqheadless_window(main_window_handle(), &info)) p.last_title = info.title;
 }
 
 bool play_step(player& p, step& s) {

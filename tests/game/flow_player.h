@@ -99,6 +99,7 @@ struct player {
   std::vector<uint32_t> last_screen;
   int last_width = 0;
   std::string last_term;
+  std::string last_title;
   std::function<void(player&)> probe;
 
   void fail(const std::string& what);

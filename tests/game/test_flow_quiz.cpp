@@ -59,6 +59,7 @@ const quiz_case cases[] = {
        if (!in_order(game_io_term_text(), texts)) p.fail("term: " + game_io_term_text());
        if (game_io_text("term1") != term1_of_quiz(p)) p.fail("term1: " + game_io_text("term1"));
        if (terminal_text("term").find(" neu starten ?") == std::string::npos) p.fail("no \"neu starten ?\" on the screen");
+       if (p.last_title != "QUORILA screen 1920x1080;") p.fail("the window's title: " + p.last_title);
        for (int t = 1; t <= 12; ++t) expect_hold(p, t, 100);
        expect_bar(p, "right", right_bar(), 196);
        expect_bar(p, "wrong", wrong_bar(), 0);
