@@ -13,7 +13,7 @@
 
 #include <cstdint>
 
-struct vqGUIScript;   // the markup view laid out on a panel (controls)
+class vqGUIScript;   // the markup view laid out on a panel (controls)
 
 // Indexes into vqView::events.
 enum vqview_eventindex {
