@@ -61,6 +61,7 @@ const close_case close_cases[] = {
     {"DuringTheAvatarWarning", then_close({ready(), start(), answer_only(answer_kind::right), pause_ms(3000)}),
      {"??", "WARNUNG Bild zu gro\xDF"}, {right_sound()}, "neu starten",
      [] { write_wide_picture("avatar", "videob_8.png", 9001); }},
+    {"BetweenQuizzes", then_close({ready(), pause_ms(1000)}), {ready_words}, {}, "??"},
     {"InTheEditor", then_close({ready(), edit(), editor_click(70, 75), pause_ms(500)}), {ready_words}, {},
      "Ende Editor"},
 };
