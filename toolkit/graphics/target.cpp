@@ -42,10 +42,22 @@ void* ask_pointer(int command) {
 
 }  // namespace
 
-void vqtarget_set(vqhandler handler, void* object) { g_target = {handler, object}; }
+vqpxmap* vqtarget_pointpixmap = nullptr;
+
+void vqtarget_arm_points(void* target, vqpxmap* pm) {
+  vqtarget_pointpixmap = target && target == g_target.object ? pm : nullptr;
+}
+
+void vqtarget_set(vqhandler handler, void* object) {
+  g_target = {handler, object};
+  vqtarget_pointpixmap = nullptr;
+}
 
 void vqtarget_clear(vqhandler handler, void* object) {
-  if (g_target.handler == handler && g_target.object == object) g_target = {};
+  if (g_target.handler == handler && g_target.object == object) {
+    g_target = {};
+    vqtarget_pointpixmap = nullptr;
+  }
 }
 
 int vqtarget_send(int command, int a1, int a2, int a3, int a4, int a5, int a6, int a7, int a8) {
@@ -54,11 +66,14 @@ int vqtarget_send(int command, int a1, int a2, int a3, int a4, int a5, int a6, i
 }
 
 void vqtarget_save() { g_saved = g_target; }
-void vqtarget_restore() { g_target = g_saved; }
+void vqtarget_restore() {
+  g_target = g_saved;
+  vqtarget_pointpixmap = nullptr;
+}
 vqhandler vqtarget_handler() { return g_target.handler; }
 void* vqtarget_current() { return g_target.object; }
 
-int vqpoint(int x, int y, int32_t color) { return vqtarget_send(VQCMD_POINT, x, y, color); }
+int vqpoint_send(int x, int y, int32_t color) { return vqtarget_send(VQCMD_POINT, x, y, color); }
 int vqgetpixel(int x, int y) { return vqtarget_send(VQCMD_GETPIXEL, x, y); }
 int vqline(int x1, int y1, int x2, int y2, int32_t color) {
   return vqtarget_send(VQCMD_LINE, x1, y1, x2, y2, color);

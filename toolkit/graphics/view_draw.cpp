@@ -23,6 +23,19 @@ inline void point(vqpxmap* pm, int x, int y, int32_t color) {
   vqpxmap_setpixel(pm, x, y, color);
 }
 
+// Filled rectangles of whole rows of a truecolor pixmap are one run.
+void fill(vqpxmap* pm, int x, int y, int w, int h, int32_t color) {
+  if (pm->format == VQPX_TRUECOLOR && pm->data && !pm->mirror_to_window && x <= 0 &&
+      static_cast<int64_t>(x) + w >= pm->width) {
+    int64_t top = std::max(y, 0), bottom = std::min<int64_t>(static_cast<int64_t>(y) + h, pm->height);
+    if (bottom > top)
+      std::fill_n(reinterpret_cast<uint32_t*>(pm->data) + top * pm->width, (bottom - top) * pm->width,
+                  static_cast<uint32_t>(color));
+    return;
+  }
+  vqpxmap_fillrect(pm, x, y, w, h, color);
+}
+
 // Line from the pen to (x, y) in the given thickness; the end becomes the pen.
 void line_to(vqpxmap* pm, int x, int y, int32_t color, int thickness) {
   if (thickness <= 1)
@@ -59,11 +72,24 @@ int vqView::command(void* object, int command, int a1, int a2, int a3, int a4, i
                     int a7, int a8) {
   vqView* v = static_cast<vqView*>(object);
   if (!v) return 0;
-  // Drawing commands come by the thousand; they are looked at first.
+  // Points come by the hundred thousand, other drawing by the thousand:
+  // they are looked at first, in that order.
+  if (command == VQCMD_POINT) {
+    vqpxmap* pm = vqview_surface(v);
+    if (pm) point(pm, a1, a2, a3);
+    bool listed = true;
+    if (v->created && v->visible && v->autorefresh) {
+      vqrefresh_defer_burst(vqView::command, v);
+      listed = vqrefresh_last_listed == v;
+    }
+    // The next points need only their pixels: vqpoint may write them itself.
+    if (listed && v->created && !v->direct) vqtarget_arm_points(v, pm);
+    return 0;
+  }
   if (command >= VQCMD_POINT && command <= VQCMD_MOUSEY) {
     int result = vqview_draw(v, command, a1, a2, a3, a4, a5, a6, a7, a8);
     if (v->created && v->visible && v->autorefresh && !changes_nothing(command))
-      vqrefresh_defer(vqView::command, v);
+      vqrefresh_defer_burst(vqView::command, v);
     return result;
   }
   return vqview_event(v, command, a1, a2, a3, a4, a5, a6, a7, a8);
@@ -79,7 +105,7 @@ int vqview_draw(vqView* v, int command, int a1, int a2, int a3, int a4, int a5, 
     case VQCMD_FILLCIRCLE: vqdraw_fillcircle(pm, a1, a2, a3, a4); return 0;
     case VQCMD_RECT: vqdraw_rect(pm, a1, a2, a3, a4, a5); return 0;
     case VQCMD_FRAME: vqdraw_frame(pm, a1, a2, a3, a4, a5, a6); return 0;
-    case VQCMD_FILLRECT: vqpxmap_fillrect(pm, a1, a2, a3, a4, a5); return 0;
+    case VQCMD_FILLRECT: fill(pm, a1, a2, a3, a4, a5); return 0;
     case VQCMD_FILLFRAME: vqdraw_fillframe(pm, a1, a2, a3, a4, a5, a6, a7); return 0;
     case VQCMD_SHADOWRECT: vqdraw_shadowrect(pm, a1, a2, a3, a4, a5); return 0;
     case VQCMD_LINE:

@@ -26,13 +26,15 @@ int range_y(const vqView* v) { return std::max(0, v->pixmap.height - vqview_show
 
 // A press at `at` along a bar of `length` pixels whose thumb sits at pos
 // percent, size percent long: -1 line back, 1 line on, -2 page back, 2 page
-// on, 0 on the thumb. The arrows are as long as the bar is thick.
+// on, 0 on the thumb. The geometry is the one vqdraw_vscrollbar draws:
+// square arrow buttons while there is room, a thumb of at least half a button.
 int bar_hit(int at, int length, int pos, int size) {
-  if (at < kBar) return -1;
-  if (at >= length - kBar) return 1;
-  int track = length - 2 * kBar;
-  int thumb = std::max(1, track * size / 100);
-  int top = kBar + (track - thumb) * pos / 100;
+  int button = std::min(kBar, length / 2);
+  if (at < button) return -1;
+  if (at >= length - button) return 1;
+  int track = length - 2 * button;
+  int thumb = std::max(track * size / 100, std::min(track, std::max(button / 2, 4)));
+  int top = button + (track - thumb) * pos / 100;
   if (at < top) return -2;
   if (at >= top + thumb) return 2;
   return 0;

@@ -12,10 +12,9 @@
 #pragma once
 
 #include "vqhandler.h"
+#include "vqpxmap.h"
 
 #include <cstdint>
-
-struct vqpxmap;
 
 // ---- command numbers ---------------------------------------------------------
 
@@ -41,7 +40,7 @@ void vqtarget_restore();
 vqhandler vqtarget_handler();
 void* vqtarget_current();
 
-int vqpoint(int x, int y, int32_t color);
+// vqpoint is inline: see the points' fast path below.
 int vqgetpixel(int x, int y);
 int vqline(int x1, int y1, int x2, int y2, int32_t color);
 int vqfillrect(int x, int y, int w, int h, int32_t color);
@@ -92,7 +91,40 @@ void vqcontainer_restore();
 // Lists the object for command 2028 at the next 200 ms tick (once; silently
 // dropped when all slots are taken). Starts the service timer on first use.
 void vqrefresh_defer(vqhandler handler, void* object);
+// The object listed last while it is still listed, else null: drawing comes
+// in bursts from one object, and this spares each command of a burst the
+// call and the search.
+extern void* vqrefresh_last_listed;
+inline void vqrefresh_defer_burst(vqhandler handler, void* object) {
+  if (object != vqrefresh_last_listed) vqrefresh_defer(handler, object);
+}
 void vqrefresh_forget(void* object);
 // Empties the list without refreshing (every copy to the screen does this).
 void vqrefresh_clear();
 int vqrefresh_pending();
+
+// ---- the points' fast path --------------------------------------------------
+
+// Pictures drawn pixel by pixel send hundreds of thousands of points. While
+// the target's pixels are a truecolor pixmap in memory whose changes need
+// nothing more (its refresh is already listed, or it does not refresh by
+// itself), the target arms this and vqpoint writes the pixel in place
+// instead of sending command 1001. Every change of the target and of the
+// deferred-refresh list disarms it; format, size and pixels are read at
+// each use, so a converted, resized or freed pixmap is never written past.
+extern vqpxmap* vqtarget_pointpixmap;
+// Called by the target itself, from its answer to command 1001.
+void vqtarget_arm_points(void* target, vqpxmap* pm);
+int vqpoint_send(int x, int y, int32_t color);
+
+inline int vqpoint(int x, int y, int32_t color) {
+  vqpxmap* pm = vqtarget_pointpixmap;
+  if (pm && pm->format == VQPX_TRUECOLOR && pm->data && !pm->mirror_to_window &&
+      static_cast<unsigned>(x) < static_cast<unsigned>(pm->width) &&
+      static_cast<unsigned>(y) < static_cast<unsigned>(pm->height)) {
+    reinterpret_cast<uint32_t*>(pm->data)[static_cast<size_t>(y) * static_cast<size_t>(pm->width) +
+                                          static_cast<size_t>(x)] = static_cast<uint32_t>(color);
+    return 0;
+  }
+  return vqpoint_send(x, y, color);
+}
