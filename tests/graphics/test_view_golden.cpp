@@ -1,0 +1,168 @@
+// One fixed scene with every drawing command on a bordered panel, compared
+// pixel for pixel with the committed picture golden/panel_scene.png.
+// VQ_GOLDEN_UPDATE=1 writes that picture anew; on a mismatch the actual
+// picture and a difference picture go into the build folder.
+#include "view_test_util.h"
+
+#include "vqcolor.h"
+#include "vqdraw.h"
+#include "vqfont.h"
+#include "vqimagefile.h"
+#include "vqpicture.h"
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+const std::string kGolden = std::string(__FILE__).substr(0, std::string(__FILE__).rfind('/')) +
+                            "/golden/panel_scene.png";
+const std::string kBuild = VQ_BINARY_DIR;
+
+// Two small picture files the scene reads back: one through the toolkit's
+// own reader, one through the platform's decoder.
+void write_pictures() {
+  vqpxmap pm;
+  vqpxmap_init(&pm);
+  pm.width = 32;
+  pm.height = 24;
+  pm.format = VQPX_TRUECOLOR;
+  ASSERT_TRUE(vqpxmap_allocate(&pm));
+  for (int y = 0; y < 24; y++)
+    for (int x = 0; x < 32; x++) vqpxmap_setpixel(&pm, x, y, vqrgb(x * 8, y * 10, 160));
+  ASSERT_TRUE(vqpxmap_savetofile(&pm, "%s/golden_picture.ppm", kBuild.c_str()));
+  vqpxmap_fillrect(&pm, 8, 6, 16, 12, 0xFFFF00);
+  ASSERT_TRUE(vqpxmap_savetofile(&pm, "%s/golden_picture.png", kBuild.c_str()));
+  vqpxmap_free(&pm);
+}
+
+void draw_scene(vqView* scene, vqView* child) {
+  vqfont_register_builtins();
+  int arial = vqfont_register_embedded("Arial16");
+  ASSERT_GT(arial, 0);
+  ASSERT_TRUE(vqgraphic_create(scene, "x=10,y=10,xs=400,ys=300,border,bgcolor=f4f4ec,drawoff,standardview"));
+  vqclear(0xF4F4EC);
+  // Shapes.
+  for (int i = 0; i < 40; i++) vqpoint(10 + i * 2, 12 + (i % 5) * 3, vqrgb(i * 6, 0, 255 - i * 6));
+  vqtarget_send(1002, 120, 35, 22, 0xCC0000);
+  vqtarget_send(1003, 175, 35, 20, 0x008800);
+  vqtarget_send(1015, 240, 35, 30, 15, 0x0000CC);
+  vqtarget_send(1016, 310, 35, 25, 18, 0xFF8800);
+  vqtarget_send(1014, 370, 40, 22, 18, 30, 240, 0x880088);
+  vqtarget_send(1004, 10, 70, 60, 40, 0x000000);
+  vqtarget_send(1013, 30, 90, 0x99CCFF);
+  vqtarget_send(1005, 80, 70, 60, 40, 0xFFFFFF, 0x404040);
+  vqfillrect(150, 70, 60, 40, 0x008080);
+  vqtarget_send(1007, 220, 70, 60, 40, 0xFFEE66, 0xFFFFFF, 0x000000);
+  vqtarget_send(1008, 290, 70, 60, 40, 0x000066);
+  // Lines.
+  vqline(10, 140, 90, 180, 0x000000);
+  vqtarget_send(1011, 100, 180);
+  vqtarget_send(1010, 140, 140, 0xCC0000);
+  vqtarget_send(1010, 180, 180, 0x008800);
+  vqtarget_send(1012, 220, 140, 0x0000CC);
+  vqtarget_send(1047, 240, 140, 320, 180, 0x880088, 5, 2);
+  // Text in several fonts.
+  vqsetfont(-1);
+  vqtext(10, 190, 0x000000, "6x13: 2, 4, 8, ??");
+  vqsetfontname("9x15b");
+  vqprintf(10, 205, 0x000088, "9x15b %d%%", 42);
+  vqsetfont(arial);
+  vqtext(10, 222, 0x880000, "Arial16 Gr\xF6\xDF" "e\nzwei Zeilen");
+  vqchar(340, 145, 0x000000, 'Q');
+  vqchar(360, 145, 0x000000, 0xDF);
+  vqsetfont(-2);
+  int low, high;
+  const char* box = "Ein Textkasten bricht lange Zeilen an den Wortgrenzen um.";
+  vqptr_split(box, &low, &high);
+  vqtarget_send(1020, 200, 190, 150, 45, 0x004400, low, high);
+  const char* centred = "zentriert";
+  vqptr_split(centred, &low, &high);
+  vqtarget_send(1021, 248, 0x000000, low, high);
+  // Pictures, built-in graphics, pixmaps and copies.
+  std::string ppm = kBuild + "/golden_picture.ppm", png = kBuild + "/golden_picture.png";
+  vqptr_split(ppm.c_str(), &low, &high);
+  vqtarget_send(1023, 10, 266, low, high);
+  vqptr_split(png.c_str(), &low, &high);
+  vqtarget_send(1023, 50, 266, low, high);
+  vqgraphicf(VQGRAPHIC_UP, "x=%d,y=%d,xs=14,ys=8,color=000000", 92, 268);
+  vqgraphicf(VQGRAPHIC_DOWN, "x=%d,y=%d,xs=14,ys=8,palettecode=1", 92, 280);
+  vqgraphicf(VQGRAPHIC_BULLET, "x=%d,y=%d", 112, 270);
+  uint32_t palette[256] = {0xCC0000};
+  vqptr_split(palette, &low, &high);
+  vqtarget_send(1046, 130, 270, low, high, VQGRAPHIC_RIGHT);
+  vqpxmap tile;
+  vqpxmap_init(&tile);
+  tile.width = tile.height = 20;
+  tile.format = VQPX_TRUECOLOR;
+  ASSERT_TRUE(vqpxmap_allocate(&tile));
+  for (int y = 0; y < 20; y++)
+    for (int x = 0; x < 20; x++) vqpxmap_setpixel(&tile, x, y, ((x / 5 + y / 5) % 2) ? 0x222222 : 0x00FFFF);
+  vqpxmap_settransparent(&tile, 0x00FFFF);   // the light squares let the ground through
+  vqdrawpixmap(150, 268, &tile);
+  vqpxmap_free(&tile);
+  vqptr_split(nullptr, &low, &high);
+  vqtarget_send(1034, low, high, 150, 70, 180, 262, 60, 30);
+  // A nested palette panel with its own palette entry and a scrollbar.
+  ASSERT_TRUE(vqgraphic_create(child, "x=250,y=258,xs=60,ys=36,pys=80,palette,bgcolor=ffffff,drawoff"));
+  vqtarget_send(1025, 200, 0xFF8800);
+  vqfillrect(4, 4, 30, 20, 200);
+  vqline(0, 35, 43, 0, 12);
+  vqrefresh();
+  vqgraphic_select(scene);
+  vqrefresh();
+}
+
+// The picture as read back by the platform's decoder.
+bool read_png(const std::string& file, std::vector<uint32_t>* pixels, int* w, int* h) {
+  vqpicture reader;
+  if (!vqpicture_open(&reader, "%s", file.c_str())) return false;
+  *w = reader.width;
+  *h = reader.height;
+  pixels->resize(static_cast<size_t>(*w) * *h);
+  for (int y = 0; y < *h; y++)
+    for (int x = 0; x < *w; x++) (*pixels)[static_cast<size_t>(y) * *w + x] = vqpicture_getpixel(&reader, x, y) & 0xFFFFFF;
+  return true;
+}
+
+TEST(ViewGolden, EveryDrawingCommandDrawsTheCommittedScene) {
+  TestHost host(420, 320, 0x336699);
+  write_pictures();
+  vqView scene, child;
+  draw_scene(&scene, &child);
+  if (const char* update = getenv("VQ_GOLDEN_UPDATE"); update && std::string(update) == "1") {
+    ASSERT_TRUE(vqpxmap_savetofile(&host.pm, "%s", kGolden.c_str()));
+    GTEST_SKIP() << "wrote " << kGolden;
+  }
+  std::vector<uint32_t> want;
+  int w = 0, h = 0;
+  ASSERT_TRUE(read_png(kGolden, &want, &w, &h)) << kGolden << " is missing: run with VQ_GOLDEN_UPDATE=1";
+  ASSERT_EQ(w, host.pm.width);
+  ASSERT_EQ(h, host.pm.height);
+  int first = -1, differing = 0;
+  vqpxmap diff;
+  vqpxmap_init(&diff);
+  diff.width = w;
+  diff.height = h;
+  diff.format = VQPX_TRUECOLOR;
+  ASSERT_TRUE(vqpxmap_allocate(&diff));
+  for (int i = 0; i < w * h; i++) {
+    uint32_t got = host.at(i % w, i / w);
+    bool same = got == want[static_cast<size_t>(i)];
+    if (!same && first < 0) first = i;
+    differing += !same;
+    // Equal pixels faded, differing ones in magenta.
+    vqpxmap_setpixel(&diff, i % w, i / w, same ? (got >> 2 & 0x3F3F3F) + 0x808080 : 0xFF00FF);
+  }
+  if (first >= 0) {
+    std::string actual = kBuild + "/panel_scene_actual.png", marked = kBuild + "/panel_scene_diff.png";
+    vqpxmap_savetofile(&host.pm, "%s", actual.c_str());
+    vqpxmap_savetofile(&diff, "%s", marked.c_str());
+    ADD_FAILURE() << differing << " pixels differ; the first at (" << first % w << ", " << first / w
+                  << "): 0x" << std::hex << host.at(first % w, first / w) << " instead of 0x"
+                  << want[static_cast<size_t>(first)] << std::dec << "; see " << actual << " and " << marked;
+  }
+  vqpxmap_free(&diff);
+}
+
+}  // namespace
