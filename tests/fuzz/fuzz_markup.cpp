@@ -10,10 +10,7 @@
 // of that size), and control tags with numbers of four or more digits or
 // with an exponent (a panel of pxmapxs=30000 or a terminal of
 // scrollback=1e6 is a big allocation by design), or a log file (which would
-// be written). Terminal tags are left out as well: a terminal that lands
-// right of its host's edge (after a wide control: "nk=fetbe><lineinput>
-// <terminal") copies its background with a negative width; the terminal's
-// own target covers terminals.
+// be written).
 #include "vqcfgstr.h"
 #include "vqfont.h"
 #include "vqplatform.h"
@@ -75,7 +72,6 @@ bool skipped(const std::string& text) {
     vqscript_splittag(t.text, t.length, name, sizeof name, &value);
     if (is_font_tag(name) && value.find(',') != std::string::npos) return true;
     if (is_control_tag(name) && big_numbers(value)) return true;
-    if (strcasecmp(name, "terminal") == 0) return true;
   }
 }
 

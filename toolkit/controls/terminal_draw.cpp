@@ -33,6 +33,7 @@ void copy_background(vqTerminal* t, int sx, int sy, int w, int h) {
   if (dy < 0) { h += dy; sy -= dy; dy = 0; }
   w = std::min({w, bg->width - sx, host->width - dx});
   h = std::min({h, bg->height - sy, host->height - dy});
+  if (w <= 0 || h <= 0) return;   // the terminal lies beyond its host's edge
   for (int row = 0; row < h; ++row)
     std::memcpy(to + static_cast<size_t>(dy + row) * host->width + dx,
                 from + static_cast<size_t>(sy + row) * bg->width + sx, static_cast<size_t>(w) * 4);
