@@ -26,7 +26,7 @@ const view mandelbrot_views[] = {
     {-1.261094593970, -0.039529980903, 0.0013, 1000},
     {-0.5626, 0.6428, 0.004, 900},
     {-1.317743920531, 0.067289131427, 0.0089, 800},
-    {-0.883835882592, -0.223691479221, 0.00073, 1200},
+    {-0.88352, -0.223996, 0.00025, 1200},
     {0.4326, 0.3393, 0.004, 900},
     {-0.695830687051, -0.348213162164, 0.0062, 900},
 };
@@ -89,7 +89,7 @@ art_rgb shade(double zr, double zi, double cr, double ci, bool mandelbrot, int i
     zi = 2.0 * zr * zi + ci;
     zr = nzr;
     const double m = zr * zr + zi * zi;
-    if (std::fabs(zr - saved_r) + std::fabs(zi - saved_i) < 1e-13) return l.inside;
+    if (std::fabs(zr - saved_r) + std::fabs(zi - saved_i) < 1e-10) return l.inside;
     if (m > 1e8) {
       const float mu = float(n) + 1.f - float(std::log2(0.5 * std::log2(m)));
       const float t = std::log(mu + 1.f) * l.frequency * 2.2f + l.phase;
@@ -132,8 +132,9 @@ float difference(art_rgb a, art_rgb b) {
 void render(art_canvas& canvas, const fractal& f) {
   for (int y = 0; y < canvas.height; ++y)
     for (int x = 0; x < canvas.width; ++x) canvas.at(x, y) = f.at(canvas, float(x) + 0.5f, float(y) + 0.5f);
-  // Where a pixel differs much from a neighbour, four samples on a rotated
-  // grid replace the one: edges and fine filaments stop glittering.
+  // Where a pixel differs much from a neighbour, two more samples towards its
+  // corners join the one: edges and fine filaments stop glittering. (Four
+  // would be smoother still, at twice the cost on the busiest views.)
   std::vector<uint8_t> rough(canvas.px.size());
   for (int y = 0; y < canvas.height; ++y)
     for (int x = 0; x < canvas.width; ++x) {
@@ -142,13 +143,13 @@ void render(art_canvas& canvas, const fractal& f) {
       const bool below = y + 1 < canvas.height && difference(p, canvas.at(x, y + 1)) > 0.08f;
       if (right || below) rough[size_t(y) * canvas.width + x] = 1;
     }
-  static const float offsets[4][2] = {{0.125f, 0.375f}, {0.625f, 0.125f}, {0.875f, 0.625f}, {0.375f, 0.875f}};
+  static const float offsets[2][2] = {{0.2f, 0.3f}, {0.8f, 0.7f}};
   for (int y = 0; y < canvas.height; ++y)
     for (int x = 0; x < canvas.width; ++x) {
       if (!rough[size_t(y) * canvas.width + x]) continue;
-      art_rgb sum;
+      art_rgb sum = canvas.at(x, y);
       for (const auto& o : offsets) sum = sum + f.at(canvas, float(x) + o[0], float(y) + o[1]);
-      canvas.at(x, y) = sum * 0.25f;
+      canvas.at(x, y) = sum * (1.f / 3.f);
     }
 }
 

@@ -7,32 +7,38 @@
 void art_paint_paper(art_canvas& canvas, art_rng& rng, int variant) {
   art_noise noise(rng.next());
   const float w = float(canvas.width), h = float(canvas.height);
-  const int layers = 7 + rng.below(5);
-  const float hue = rng.range(0, 360), hue_step = rng.range(-14, 14);
-  const float saturation = rng.range(0.35f, 0.7f);
-  // The back is the sky of the scene: pale, with a sun or moon cut out of it.
-  const art_rgb back = art_hsv(hue, saturation * 0.4f, 0.97f);
-  for (art_rgb& p : canvas.px) p = back;
-  const float sun_x = rng.range(0.2f, 0.8f) * w, sun_y = rng.range(0.15f, 0.35f) * h, sun_r = rng.range(50, 110);
-  const art_rgb sun = art_hsv(hue + 40 + (variant % 3) * 100.f, 0.5f, 1.f);
-  const float frequency = rng.range(1.5f, 3.f), roughness = rng.range(0.35f, 0.6f);
+  const int layers = 6 + rng.below(5);
+  // Hues a golden angle apart from one paper picture to the next.
+  const float hue = std::fmod(float(variant) * 137.5f + rng.range(0, 30), 360.f);
+  const float hue_step = rng.range(4, 9) * (rng.chance(0.5f) ? 1.f : -1.f);
+  const float saturation = rng.range(0.35f, 0.6f);
+  const int shape = variant % 3;   // 0 rolling waves, 1 paper peaks, 2 choppy sea
+  // The back is a pale sky in the opposite hue, with a sun cut out of it.
+  const art_rgb sky_top = art_hsv(hue + 180, 0.25f, 0.95f), sky_low = art_hsv(hue + 150, 0.15f, 1.f);
+  for (int y = 0; y < canvas.height; ++y)
+    for (int x = 0; x < canvas.width; ++x) canvas.at(x, y) = art_mix(sky_top, sky_low, float(y) / h);
+  const float sun_x = rng.range(0.2f, 0.8f) * w, sun_y = rng.range(0.22f, 0.38f) * h, sun_r = rng.range(50, 95);
+  const art_rgb sun = art_mix(art_hex(0xfff0c0), art_hsv(hue + 30, 0.6f, 1.f), 0.3f);
   for (int y = 0; y < canvas.height; ++y)
     for (int x = 0; x < canvas.width; ++x) {
       const float dx = float(x) - sun_x, dy = float(y) - sun_y;
       canvas.at(x, y) = art_mix(canvas.at(x, y), sun, art_clamp(sun_r - std::sqrt(dx * dx + dy * dy) + 0.5f));
     }
+  const float frequency = rng.range(1.5f, 2.8f) * (shape == 2 ? 2.2f : 1.f);
   for (int layer = 0; layer < layers; ++layer) {
     const float f = float(layer) / float(layers - 1);
-    const float base = h * art_mix(0.35f, 0.92f, f);
-    const float swing = h * art_mix(0.12f, 0.06f, f);
-    const art_rgb colour = art_hsv(hue + hue_step * float(layer), saturation, art_mix(0.9f, 0.28f, f));
-    const float shift = rng.range(0, 50);
+    const float base = h * art_mix(0.5f, 0.97f, f);
+    const float swing = h * art_mix(shape == 1 ? 0.26f : 0.16f, 0.1f, f);
+    const art_rgb colour = art_hsv(hue + hue_step * float(layer), saturation, art_mix(0.92f, 0.3f, f));
+    const float shift = rng.range(0, 50), layer_frequency = frequency * rng.range(0.7f, 1.3f);
     for (int x = 0; x < canvas.width; ++x) {
-      const float edge = base - swing * noise.fbm(float(x) / w * frequency + shift, f * 3.f, 4, roughness);
+      const float u = float(x) / w * layer_frequency + shift;
+      const float crest = shape == 1 ? noise.ridged(u, f * 3.f, 3) : 0.5f + noise.fbm(u, f * 3.f, 4, 0.5f);
+      const float edge = base - swing * crest;
       // The cut edge shadows the paper behind it, strongest right at the edge.
-      for (int y = std::max(0, int(edge - 28)); y < std::min(canvas.height, int(edge + 1)); ++y) {
+      for (int y = std::max(0, int(edge - 40)); y < std::min(canvas.height, int(edge + 1)); ++y) {
         const float above = edge - float(y);
-        if (above > 0) canvas.at(x, y) = canvas.at(x, y) * (1 - 0.32f * std::exp(-above / 9.f));
+        if (above > 0) canvas.at(x, y) = canvas.at(x, y) * (1 - 0.4f * std::exp(-above / 11.f));
       }
       for (int y = std::max(0, int(edge)); y < canvas.height; ++y) {
         const float below = float(y) - edge;
