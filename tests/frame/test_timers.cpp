@@ -138,6 +138,69 @@ TEST(Timers, AStalledProgramCatchesUpAtMostTenTicksPerPassAndForgetsBeyondAHundr
   vqtimer_remove(&c, 3);
 }
 
+TEST(Timers, TheNextDueTimeIsTheSoonestSlotRoundedUpToWholeTicks) {
+  vqplatform_start();
+  for (int i = 0; i < 20; i++) vqticks_serve();   // nothing left over from earlier
+  ASSERT_EQ(vqtimer_next_due_ms(), -1) << "no timer set";
+  struct {
+    int interval, ms_run, lowered_to, second_interval, due;
+  } cases[] = {
+      {200, 0, 0, 0, 200},
+      {35, 0, 0, 0, 40},    // fires on the fourth tick
+      {35, 10, 0, 0, 30},   // 25 ms left
+      {3, 0, 0, 0, 10},     // several firings on the next tick
+      {50, 40, 20, 0, 10},  // lowered below elapsed: the next tick
+      {200, 0, 0, 70, 70},
+      {5000, 0, 0, 0, 5000},
+  };
+  for (const auto& c : cases) {
+    counter one, two;
+    vqtimer_set(count_calls, &one, c.interval, 1);
+    if (c.second_interval != 0) vqtimer_set(count_calls, &two, c.second_interval, 2);
+    vqheadless_advance(static_cast<uint32_t>(c.ms_run));
+    vqticks_serve();
+    if (c.lowered_to != 0) vqtimer_setinterval(c.lowered_to, &one, 1);
+    EXPECT_EQ(vqtimer_next_due_ms(), c.due) << "interval " << c.interval << " after " << c.ms_run << " ms";
+    EXPECT_EQ(vqticks_wait_ms(1000), static_cast<uint32_t>(c.due < 1000 ? c.due : 1000));
+    vqtimer_remove(&one, 1);
+    vqtimer_remove(&two, 2);
+  }
+  EXPECT_EQ(vqticks_wait_ms(1000), 1000u) << "no timer: only input can end the wait";
+}
+
+TEST(Timers, TicksLeftOverByTheCatchUpLimitEndTheWaitAtOnce) {
+  vqplatform_start();
+  counter c;
+  vqtimer_set(count_calls, &c, 10, 4);
+  for (int i = 0; i < 20; i++) vqticks_serve();
+  vqheadless_advance(150);
+  vqticks_serve();
+  EXPECT_EQ(vqticks_wait_ms(1000), 0u);
+  vqticks_serve();
+  EXPECT_EQ(c.calls, 15);
+  EXPECT_EQ(vqticks_wait_ms(1000), 10u);
+  vqtimer_remove(&c, 4);
+}
+
+TEST(Timers, AnIdleLoopWaitsUntilItsTimerIsDueNotForEveryTick) {
+  vqplatform_start();
+  drain();
+  struct waits {
+    int calls = 0;
+  } w;
+  vqheadless_set_idle_hook([](void* context) { static_cast<waits*>(context)->calls++; }, &w);
+  vqTimer timer(200);
+  std::vector<uint64_t> fired;
+  while (fired.size() < 10) {
+    if (vqwaitevent() == timer.event()) fired.push_back(vqheadless_now());
+  }
+  vqheadless_set_idle_hook(nullptr, nullptr);
+  // One long wait per firing, and one look for the ticks that the catch-up
+  // limit leaves over, instead of twenty 10 ms waits.
+  EXPECT_LE(w.calls, 2 * 10 + 1);
+  for (size_t i = 1; i < fired.size(); i++) EXPECT_EQ(fired[i] - fired[i - 1], 200u) << "firing " << i;
+}
+
 TEST(Wait, HalfASecondOnTheVirtualClock) {
   vqplatform_start();
   uint64_t start = vqheadless_now();

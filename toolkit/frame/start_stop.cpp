@@ -19,6 +19,8 @@ struct tempfile {
 };
 std::vector<tempfile> g_tempfiles;
 
+constexpr uint32_t kIdleWaitMs = 1000;   // the longest wait while no timer is due
+
 void find_program_folder(char* folder, size_t size) {
   char path[4096];
   folder[0] = 0;
@@ -34,13 +36,14 @@ void find_program_folder(char* folder, size_t size) {
 }
 
 // Waits on platform input until the last window closes (also one closed
-// without quitting: with no window left nothing could end the wait).
+// without quitting: with no window left nothing could end the wait). Input
+// wakes the wait at once; otherwise it lasts until the next timer is due.
 void keep_alive() {
   vqframe_mark_started(true);
   vqplatform_msg msg;
   while (vqframe().running && vqframe().open_windows > 0) {
     vqticks_serve();
-    if (vqplatform_wait_message(&msg, 10)) vqplatform_dispatch(&msg);
+    if (vqplatform_wait_message(&msg, vqticks_wait_ms(kIdleWaitMs))) vqplatform_dispatch(&msg);
     if (vqeventpending()) vqpollevent();
   }
 }

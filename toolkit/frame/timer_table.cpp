@@ -74,3 +74,17 @@ void vqtimer_remove(void* object, int tag) {
 void vqtimer_setinterval(int interval, void* object, int tag) {
   if (timer_slot* slot = find(object, tag)) slot->interval = interval < 1 ? 1 : interval;
 }
+
+int vqtimer_next_due_ms() {
+  int soonest = -1;
+  for (int i = 0; i < g_high_water; i++) {
+    const timer_slot& slot = g_slots[i];
+    if (slot.object == nullptr) continue;
+    // A slot fires on the first tick that brings elapsed up to its
+    // interval; one whose interval was lowered below elapsed, on the next.
+    int left = slot.interval - slot.elapsed;
+    int due = left <= 10 ? 10 : (left + 9) / 10 * 10;
+    if (soonest < 0 || due < soonest) soonest = due;
+  }
+  return soonest;
+}

@@ -17,6 +17,7 @@ struct vqplatform_backend {
   uint32_t (*ticks_min_period)();
   bool (*ticks_start)(uint32_t period_ms, uint32_t ticks_per_call, std::atomic<uint32_t>* pending);
   void (*ticks_stop)();
+  void (*ticks_poll)();
 
   bool (*peek_message)(vqplatform_msg* msg);
   bool (*wait_message)(vqplatform_msg* msg, uint32_t timeout_ms);

@@ -58,6 +58,7 @@ bool vqplatform_ticks_start(uint32_t period_ms, uint32_t ticks_per_call, std::at
   return backend().ticks_start(period_ms, ticks_per_call, pending);
 }
 void vqplatform_ticks_stop() { backend().ticks_stop(); }
+void vqplatform_ticks_poll() { backend().ticks_poll(); }
 
 bool vqplatform_peek_message(vqplatform_msg* msg) { return backend().peek_message(msg); }
 bool vqplatform_wait_message(vqplatform_msg* msg, uint32_t timeout_ms) {

@@ -26,12 +26,15 @@ uint32_t vqplatform_ms();                // monotonic milliseconds, wraps at 2^3
 int64_t vqplatform_calendar_seconds();   // seconds since 1970
 void vqplatform_sleep(uint32_t ms);
 
-// Periodic tick source. It runs on its own thread (SDL) or is credited from
-// the virtual clock (headless); either way it does nothing but add
-// ticks_per_call to *pending once per period.
+// Periodic tick source: ticks_per_call is added to *pending once per period,
+// on a grid of periods that starts at vqplatform_ticks_start (the first one
+// ends a period after it). No thread wakes for it: the SDL back end credits
+// the periods that have passed when the program polls, the headless one as
+// its virtual clock advances. The program polls before it reads *pending.
 uint32_t vqplatform_ticks_min_period();  // smallest period the source offers, ms
 bool vqplatform_ticks_start(uint32_t period_ms, uint32_t ticks_per_call,
                             std::atomic<uint32_t>* pending);
+void vqplatform_ticks_poll();
 void vqplatform_ticks_stop();
 
 // ---- messages --------------------------------------------------------------

@@ -121,6 +121,8 @@ bool ticks_start(uint32_t period_ms, uint32_t ticks_per_call, std::atomic<uint32
 }
 
 void ticks_stop() { hs().pending = nullptr; }
+// The clock credits as it advances; a poll finds nothing new.
+void ticks_poll() { credit_ticks(); }
 
 bool peek_message(vqplatform_msg* msg) {
   headless_state& s = hs();
@@ -296,6 +298,7 @@ const vqplatform_backend vqplatform_headless_backend = {
     .ticks_min_period = ticks_min_period,
     .ticks_start = ticks_start,
     .ticks_stop = ticks_stop,
+    .ticks_poll = ticks_poll,
     .peek_message = peek_message,
     .wait_message = wait_message,
     .window_create = window_create,

@@ -1,4 +1,4 @@
-// The desktop back end on SDL2: start and stop, time and the tick source,
+// The desktop back end on SDL2: start and stop, time and the tick grid,
 // and the table of operations. Windows, presenting, events and the screen
 // live beside this file. Video starts only when something needs the display
 // (a window, the screen size), so a program that opens no window runs
@@ -8,20 +8,23 @@
 
 #include "../backend.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <ctime>
 
 namespace {
 
-SDL_TimerID g_tick_timer = 0;
+// The tick grid: whole periods of the performance counter since the start.
 std::atomic<uint32_t>* g_pending = nullptr;
 uint32_t g_ticks_per_call = 1;
-uint32_t g_tick_period = 10;
-uint64_t g_next_tick = 0;   // performance-counter time of the next tick
+uint64_t g_grid_origin = 0;
+uint64_t g_grid_period = 1;      // in performance-counter units
+uint64_t g_periods_credited = 0;
 
 bool start() {
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-  if (SDL_Init(SDL_INIT_TIMER | SDL_INIT_EVENTS) != 0) {
+  // No timer subsystem: its thread is not needed for the tick grid.
+  if (SDL_Init(SDL_INIT_EVENTS) != 0) {
     std::printf("vqplatform: SDL_Init failed (%s)\n", SDL_GetError());
     return false;
   }
@@ -41,38 +44,33 @@ int64_t calendar_seconds() { return static_cast<int64_t>(std::time(nullptr)); }
 void sleep_ms(uint32_t ms) { SDL_Delay(ms); }
 uint32_t ticks_min_period() { return 1; }
 
-// Runs on SDL's timer thread: only adds to the pending count. SDL schedules
-// each call relative to the last one, so the next interval is worked out
-// from a fixed grid of deadlines to keep the rate at exactly one per period.
-Uint32 tick_callback(Uint32, void*) {
-  if (g_pending != nullptr) g_pending->fetch_add(g_ticks_per_call, std::memory_order_relaxed);
-  const uint64_t frequency = SDL_GetPerformanceFrequency();
-  const uint64_t period = frequency * g_tick_period / 1000;
-  const uint64_t now = SDL_GetPerformanceCounter();
-  g_next_tick += period;
-  if (g_next_tick + 10 * period < now) g_next_tick = now + period;   // after a long stall
-  if (g_next_tick <= now) return 1;
-  uint64_t left_ms = (g_next_tick - now) * 1000 / frequency;
-  return left_ms == 0 ? 1 : static_cast<Uint32>(left_ms);
-}
-
 bool ticks_start(uint32_t period_ms, uint32_t ticks_per_call, std::atomic<uint32_t>* pending) {
-  if (g_tick_timer != 0) SDL_RemoveTimer(g_tick_timer);
+  const uint64_t frequency = SDL_GetPerformanceFrequency();
   g_pending = pending;
   g_ticks_per_call = ticks_per_call;
-  g_tick_period = period_ms == 0 ? 1 : period_ms;
-  // The first tick is due one period from now; a grid that started at now
-  // would count its first deadline as missed and credit it twice.
-  g_next_tick = SDL_GetPerformanceCounter() + SDL_GetPerformanceFrequency() * g_tick_period / 1000;
-  g_tick_timer = SDL_AddTimer(g_tick_period, tick_callback, nullptr);
-  if (g_tick_timer == 0) std::printf("vqplatform_ticks_start: %s\n", SDL_GetError());
-  return g_tick_timer != 0;
+  g_grid_period = frequency * (period_ms == 0 ? 1 : period_ms) / 1000;
+  if (g_grid_period == 0) g_grid_period = 1;
+  g_grid_origin = SDL_GetPerformanceCounter();
+  g_periods_credited = 0;
+  return true;
 }
 
-void ticks_stop() {
-  if (g_tick_timer != 0) SDL_RemoveTimer(g_tick_timer);
-  g_tick_timer = 0;
+// A thread that woke every period only to add one would cost an idle
+// program more than all its other work; the periods are counted from the
+// clock instead, when the program looks. A program busy for a while finds
+// all the periods it missed, as it would with a timer of its own.
+void ticks_poll() {
+  if (g_pending == nullptr) return;
+  const uint64_t periods = (SDL_GetPerformanceCounter() - g_grid_origin) / g_grid_period;
+  if (periods <= g_periods_credited) return;
+  // After a suspend of hours the count would overflow; the tick service
+  // forgets everything beyond 100 s anyway.
+  const uint64_t fresh = std::min<uint64_t>(periods - g_periods_credited, 1000000);
+  g_pending->fetch_add(static_cast<uint32_t>(fresh) * g_ticks_per_call, std::memory_order_relaxed);
+  g_periods_credited = periods;
 }
+
+void ticks_stop() { g_pending = nullptr; }
 
 }  // namespace
 
@@ -86,6 +84,7 @@ const vqplatform_backend vqplatform_sdl_backend = {
     .ticks_min_period = ticks_min_period,
     .ticks_start = ticks_start,
     .ticks_stop = ticks_stop,
+    .ticks_poll = ticks_poll,
     .peek_message = vqsdl_peek_message,
     .wait_message = vqsdl_wait_message,
     .window_create = vqsdl_window_create,

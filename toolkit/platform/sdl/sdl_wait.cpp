@@ -1,9 +1,10 @@
-// Taking and waiting for messages. An idle program asks for messages about
-// two hundred times a second (a look, then a wait until the next tick);
-// SDL's own pump costs as much as the sleep itself each time, so on X the
-// back end waits on the server connection and pumps only when the server
-// has sent something, when SDL holds events, or every 100 ms (SDL settles
-// some things, focus changes among them, only while pumping).
+// Taking and waiting for messages. An idle program looks for a message and
+// then waits until its next timer is due, which for a window with a blinking
+// cursor or a running clock is several times a second; SDL's own pump costs
+// as much as the sleep itself each time, so on X the back end waits on the
+// server connection and pumps only when the server has sent something, when
+// SDL holds events, or every 100 ms (SDL settles some things, focus changes
+// among them, only while pumping).
 #include "sdl_internal.h"
 
 #include <SDL_syswm.h>
