@@ -1,9 +1,7 @@
-// The drawing target, the drawing functions' argument layout, and the
-// container registry.
+// The drawing target and the container registry.
 #include "view_test_util.h"
 
 #include <cstring>
-#include <functional>
 #include <string>
 
 namespace {
@@ -54,46 +52,6 @@ TEST(Target, ClearWithAnotherPairKeepsTheTargetAndSaveRestoresOneLevel) {
   EXPECT_EQ(vqpoint(4, 5, 6), 77);
   EXPECT_EQ(b.calls, 1);
   vqtarget_clear(Recorder::handler, &b);
-}
-
-TEST(Target, DrawingFunctionsSendTheirCommandAndArguments) {
-  Recorder r;
-  vqtarget_set(Recorder::handler, &r);
-  struct Case {
-    std::function<void()> call;
-    int command;
-    std::vector<int> ints;   // leading integer arguments
-    int text_at;             // -1: no text argument
-    const char* text;
-  };
-  const Case cases[] = {
-      {[] { vqpoint(1, 2, 0xFF); }, 1001, {1, 2, 0xFF}, -1, nullptr},
-      {[] { vqgetpixel(3, 4); }, 1026, {3, 4}, -1, nullptr},
-      {[] { vqline(1, 2, 3, 4, 5); }, 1009, {1, 2, 3, 4, 5}, -1, nullptr},
-      {[] { vqfillrect(1, 2, 3, 4, 5); }, 1006, {1, 2, 3, 4, 5}, -1, nullptr},
-      {[] { vqsetfont(-2); }, 1027, {-2}, -1, nullptr},
-      {[] { vqsetfontname("6x13"); }, 1029, {}, 0, "6x13"},
-      {[] { vqtext(7, 8, 9, "hallo"); }, 1019, {7, 8, 9}, 3, "hallo"},
-      {[] { vqprintf(7, 8, 9, "%d-%s", 12, "x"); }, 1019, {7, 8, 9}, 3, "12-x"},
-      {[] { vqchar(1, 2, 3, 'A'); }, 1048, {1, 2, 3, 'A'}, -1, nullptr},
-      {[] { vqclear(0xABCDEF); }, 1018, {0xABCDEF}, -1, nullptr},
-      {[] { vqpicturef("bild_%d.bmp", 3); }, 1023, {0, 0}, 2, "bild_3.bmp"},
-      {[] { vqgraphicf(2, "xs=%d", 20); }, 1024, {0, 0, 2}, 3, "xs=20"},
-      {[] { vqtextwidth("abc"); }, 1036, {}, 0, "abc"},
-      {[] { vqfontheight(); }, 1037, {}, -1, nullptr},
-      {[] { vqrefresh(); }, 1017, {}, -1, nullptr},
-      {[] { vqtargetwidth(); }, 1043, {}, -1, nullptr},
-      {[] { vqtargetheight(); }, 1044, {}, -1, nullptr},
-  };
-  for (const Case& c : cases) {
-    c.call();
-    EXPECT_EQ(r.command, c.command);
-    for (size_t i = 0; i < c.ints.size(); i++) EXPECT_EQ(r.args[i], c.ints[i]) << c.command;
-    if (c.text) {
-      EXPECT_EQ(r.text(c.text_at), c.text) << c.command;
-    }
-  }
-  vqtarget_clear(Recorder::handler, &r);
 }
 
 TEST(Target, PrintfFormatsTextsLongerThanAnOptionString) {

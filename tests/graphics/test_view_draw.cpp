@@ -52,7 +52,9 @@ TEST_F(Drawing, TwoThousandPointsRefreshAtMostEveryTwoHundredMsAndRefreshShowsAt
   for (size_t i = after_create + 1; i < host.shown_at.size(); i++)
     EXPECT_GE(host.shown_at[i] - host.shown_at[i - 1], 200u);
   EXPECT_LE(host.shown.size() - after_create, 2u);
-  // The last points have not reached the host yet; 1017 brings them now.
+  run_for(250);   // points after a served refresh are listed again
+  EXPECT_EQ(host.at(99, 19), static_cast<uint32_t>(kRed));
+  // A new point has not reached the host yet; 1017 brings it now.
   vqpoint(99, 99, kBlue);
   EXPECT_NE(host.at(99, 99), static_cast<uint32_t>(kBlue));
   size_t before = host.shown.size();
@@ -60,6 +62,17 @@ TEST_F(Drawing, TwoThousandPointsRefreshAtMostEveryTwoHundredMsAndRefreshShowsAt
   EXPECT_EQ(host.shown.size(), before + 1);
   EXPECT_EQ(host.at(99, 99), static_cast<uint32_t>(kBlue));
   EXPECT_EQ(vqrefresh_pending(), 0);
+}
+
+TEST_F(Drawing, PointsWrittenInPlaceFollowThePixmapsSize) {
+  ASSERT_TRUE(vqgraphic_create(&v, "xs=100,ys=100,bgcolor=000000"));
+  vqpoint(1, 1, kRed);   // listed: the next points are written in place
+  ASSERT_TRUE(vqpxmap_resize(vqtargetpixmap(), 10, 10));
+  vqpoint(50, 50, kRed);
+  vqpoint(9, 9, kRed);
+  EXPECT_EQ(vqgetpixel(9, 9), kRed);
+  vqgraphic_destroy(&v);
+  EXPECT_EQ(vqpoint(9, 9, kRed), 0);
 }
 
 TEST_F(Drawing, DrawoffDrawsNothingToTheHostUntilRefresh) {
