@@ -118,13 +118,15 @@ void vqtarget_arm_points(void* target, vqpxmap* pm);
 int vqpoint_send(int x, int y, int32_t color);
 
 inline int vqpoint(int x, int y, int32_t color) {
-  vqpxmap* pm = vqtarget_pointpixmap;
-  if (pm && pm->format == VQPX_TRUECOLOR && pm->data && !pm->mirror_to_window &&
-      static_cast<unsigned>(x) < static_cast<unsigned>(pm->width) &&
-      static_cast<unsigned>(y) < static_cast<unsigned>(pm->height)) {
-    reinterpret_cast<uint32_t*>(pm->data)[static_cast<size_t>(y) * static_cast<size_t>(pm->width) +
-                                          static_cast<size_t>(x)] = static_cast<uint32_t>(color);
-    return 0;
+  if (vqpxmap* pm = vqtarget_pointpixmap) {
+    // One test for format and mirroring, one unsigned compare per axis.
+    unsigned w = static_cast<unsigned>(pm->width), h = static_cast<unsigned>(pm->height);
+    if (((pm->format ^ VQPX_TRUECOLOR) | static_cast<int>(pm->mirror_to_window)) == 0 &&
+        static_cast<unsigned>(x) < w && static_cast<unsigned>(y) < h && pm->data) {
+      reinterpret_cast<uint32_t*>(pm->data)[static_cast<size_t>(y) * w + static_cast<unsigned>(x)] =
+          static_cast<uint32_t>(color);
+      return 0;
+    }
   }
   return vqpoint_send(x, y, color);
 }
