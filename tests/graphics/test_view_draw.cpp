@@ -90,6 +90,14 @@ TEST_F(Drawing, DrawoffDrawsNothingToTheHostUntilRefresh) {
   EXPECT_EQ(host.shown.back(), frame);
 }
 
+TEST_F(Drawing, PixelsOfThePaletteTransparentEntryReachTheHostToo) {
+  ASSERT_TRUE(vqgraphic_create(&v, "xs=10,ys=10,bgcolor=000000"));
+  int32_t key = static_cast<int32_t>(v.pixmap.palette[255]);
+  vqclear(key);
+  vqrefresh();
+  EXPECT_EQ(host.at(5, 5), static_cast<uint32_t>(key));
+}
+
 TEST_F(Drawing, RefreshOfARectangleIsClippedToThePanel) {
   ASSERT_TRUE(vqgraphic_create(&v, "x=10,y=10,xs=40,ys=30,drawoff,bgcolor=000000"));
   vqclear(kRed);
