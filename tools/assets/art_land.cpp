@@ -56,6 +56,7 @@ std::vector<float> art_land_paint(art_canvas& canvas, const art_sky& sky, const 
       for (int y = y0; y < h; ++y) {
         const float dy = float(y) - top;
         art_rgb c;
+        float facing = 0;
         if (spec.kind == art_dune) {
           // The fold's two flanks: one in light, one in shade, their border
           // running down and away from the crest.
@@ -68,15 +69,18 @@ std::vector<float> art_land_paint(art_canvas& canvas, const art_sky& sky, const 
           const float v = float(layer) * 7.3f + dy * frequency / float(w) * 1.6f;
           const float step = frequency / float(w) * 2.f;
           const float rise = noise.ridged(u + step, v, 3) - noise.ridged(u - step, v, 3);
-          const float facing = art_clamp(rise * light_side * 6.f, -1.f, 1.f);
+          facing = art_clamp(rise * light_side * 6.f, -1.f, 1.f);
           c = colour * (1.f + 0.2f * facing * (1 - haze) * std::exp(-dy / (swing * 1.5f + 20.f)));
         } else {
           const float facing = art_clamp(slope, -1.f, 1.f) * std::exp(-dy / (swing * 0.8f + 10.f));
           c = colour * (1.f + 0.14f * facing * (1 - haze));
         }
         if (spec.snow && layer < spec.layers - 1) {
-          const float line = base - swing * 0.5f + 10.f * noise.at(u * 9.f, float(y) * 0.03f);
-          c = art_mix(c, art_mix(art_hex(0xf4f7ff), sky.haze, haze * 0.7f), 0.85f * art_smooth(0.f, 6.f, line - float(y)));
+          // Snow on the high peaks only, lying thinner on the shaded faces.
+          const float line = base - swing * 0.75f + 12.f * noise.at(u * 9.f, float(y) * 0.03f) + 10.f * facing;
+          const art_rgb snow = art_mix(art_mix(art_hex(0x9aa8c8), art_hex(0xfbfcff), 0.55f + 0.45f * facing),
+                                       sky.haze, haze * 0.6f);
+          c = art_mix(c, snow, 0.9f * art_smooth(0.f, 5.f, line - float(y)));
         }
         c = art_mix(c, fog, mist * art_smooth(0.f, mist_depth, dy));
         canvas.blend(x, y, c, art_clamp(dy + 0.5f));
