@@ -4,6 +4,7 @@
 
 #include "vqimagefile.h"
 
+#include <cstdio>
 #include <string>
 
 namespace {
@@ -142,3 +143,28 @@ TEST_F(Drawing, SavingAPalettePanelLeavesItsPixmapAsItWas) {
 }
 
 }  // namespace
+
+// A decoded picture's transparent pixels leave the panel as it was, on every
+// pixel format a panel may have (a window's main panel is a server one).
+TEST(DrawingPictures, TransparentPixelsOfADecodedPictureAreSkippedOnEveryFormat) {
+  static const unsigned char kRedThenClear[] = {  // 2 x 1 RGBA: opaque red, clear green
+      0x89, 0x50, 0x4e, 0x47, 0x0d, 0x0a, 0x1a, 0x0a, 0x00, 0x00, 0x00, 0x0d, 0x49, 0x48, 0x44, 0x52,
+      0x00, 0x00, 0x00, 0x02, 0x00, 0x00, 0x00, 0x01, 0x08, 0x06, 0x00, 0x00, 0x00, 0xf4, 0x22, 0x7f,
+      0x8a, 0x00, 0x00, 0x00, 0x0f, 0x49, 0x44, 0x41, 0x54, 0x78, 0x9c, 0x63, 0xf8, 0xcf, 0xc0, 0xf0,
+      0x1f, 0x08, 0x19, 0x00, 0x0f, 0xf9, 0x02, 0xfe, 0x2d, 0x47, 0x81, 0xf4, 0x00, 0x00, 0x00, 0x00,
+      0x49, 0x45, 0x4e, 0x44, 0xae, 0x42, 0x60, 0x82};
+  std::string file = std::string(VQ_BINARY_DIR) + "/panel_red_then_clear.png";
+  FILE* out = std::fopen(file.c_str(), "wb");
+  ASSERT_NE(out, nullptr);
+  std::fwrite(kRedThenClear, 1, sizeof kRedThenClear, out);
+  std::fclose(out);
+  drain_codes();
+  for (const char* format : {"truecolor", "server", "directx"}) {
+    TestHost host;
+    vqView v;
+    ASSERT_TRUE(vqgraphic_create(&v, "%s,xs=4,ys=2,bgcolor=0000ff", format));
+    vqpicturef("%s", file.c_str());
+    EXPECT_EQ(vqgetpixel(0, 0), kRed) << format;
+    EXPECT_EQ(vqgetpixel(1, 0), kBlue) << format;
+  }
+}

@@ -5,6 +5,7 @@
 #include "vqdraw.h"
 #include "vqfont.h"
 #include "vqimagefile.h"
+#include "pixmap_internal.h"
 #include "vqpicture.h"
 #include "vqtarget.h"
 
@@ -50,7 +51,19 @@ bool draw_decoded(vqpxmap* pm, int x, int y, const char* filename) {
       *to++ = (argb >> 24) >= 128 ? (argb & 0xFFFFFFu) : key;
     }
   bool ok;
-  if (pm->format == VQPX_PALETTE8) {
+  if (uint32_t* rgb = vqpxmap_is_rgb(pm->format) ? vqpxmap_rgbpixels(pm) : nullptr) {
+    // A merge into a platform-held pixmap copies every pixel, so the key
+    // would arrive as a color: skip the transparent pixels here instead.
+    vqpxmap_rect r = vqpxmap_clip(x, y, picture.width, picture.height, pm->width, pm->height);
+    const uint32_t* from = vqpxmap_rgbpixels(&picture);
+    for (int row = r.y; row < r.y + r.h; row++)
+      for (int col = r.x; col < r.x + r.w; col++) {
+        uint32_t v = from[static_cast<size_t>(row - y) * picture.width + (col - x)];
+        if (v != key) rgb[static_cast<size_t>(row) * pm->width + col] = v;
+      }
+    vqpxmap_changed(pm, r);
+    ok = true;
+  } else if (pm->format == VQPX_PALETTE8) {
     ok = vqpxmap_convert2palette8(&picture, static_cast<int32_t>(key)) &&
          vqpxmap_merge(pm, &picture, x, y, 0, 0, 0, 0, 0, 0);
   } else {
