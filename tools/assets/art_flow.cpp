@@ -15,7 +15,7 @@ void art_paint_flow(art_canvas& canvas, art_rng& rng, int variant) {
     for (int x = 0; x < canvas.width; ++x)
       canvas.at(x, y) = art_mix(top, bottom, art_smooth(0.f, 1.f, (float(y) + 0.3f * float(x)) / (h + 0.3f * w)));
 
-  const float scale = rng.range(1.2f, 2.6f) / h, turns = rng.range(1.f, 2.2f);
+  const float scale = (dark ? rng.range(0.7f, 1.4f) : rng.range(1.2f, 2.6f)) / h, turns = rng.range(1.f, 2.2f);
   const int strands = 4500 + rng.below(2000);
   const float alpha = dark ? 0.06f : 0.1f;
   for (int s = 0; s < strands; ++s) {
@@ -24,11 +24,28 @@ void art_paint_flow(art_canvas& canvas, art_rng& rng, int variant) {
     const float radius = rng.range(0.7f, 2.4f);
     const float hue = phase + 0.45f * (x / w) + 0.25f * (y / h) + rng.range(-0.06f, 0.06f);
     art_rgb c = pal.at(hue);
-    if (!dark) c = c * 0.8f;
+    // Light strands on the dark ground are bright whatever the palette gives;
+    // dark ones on the light ground a little deeper.
+    const float peak = std::max(c.r, std::max(c.g, c.b));
+    c = dark ? c * (0.9f / std::max(peak, 0.05f)) : c * 0.8f;
     for (int i = 0; i < steps; ++i) {
-      const float a = field.fbm(x * scale, y * scale, 3) * 6.2831853f * turns;
-      x += std::cos(a) * 1.6f;
-      y += std::sin(a) * 1.6f;
+      float dx, dy;
+      if (dark) {
+        // The curl of the noise: a flow without sources or sinks, so the
+        // strands swirl side by side instead of gathering into a few lines.
+        const float e = 2.f;
+        const float nx = field.fbm((x + e) * scale, y * scale, 3) - field.fbm((x - e) * scale, y * scale, 3);
+        const float ny = field.fbm(x * scale, (y + e) * scale, 3) - field.fbm(x * scale, (y - e) * scale, 3);
+        const float len = std::sqrt(nx * nx + ny * ny) + 1e-6f;
+        dx = ny / len;
+        dy = -nx / len;
+      } else {
+        const float a = field.fbm(x * scale, y * scale, 3) * 6.2831853f * turns;
+        dx = std::cos(a);
+        dy = std::sin(a);
+      }
+      x += dx * 1.6f;
+      y += dy * 1.6f;
       // Strands fade in and out instead of starting and ending abruptly.
       const float life = float(i) / float(steps);
       const float fade = art_smooth(0.f, 0.15f, life) * (1 - art_smooth(0.8f, 1.f, life));
