@@ -27,27 +27,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Starts an X server of the given size on a free display number.
-start_screen() {
-  [ -n "$xvfb" ] && { kill "$xvfb" 2> /dev/null; wait "$xvfb" 2> /dev/null; }
-  xvfb=""
-  for _ in 1 2 3 4 5; do
-    local n=$((150 + RANDOM % 600))
-    Xvfb ":$n" -screen 0 "$1x24" -nolisten tcp > /dev/null 2>&1 &
-    xvfb=$!
-    for _ in $(seq 50); do
-      if DISPLAY=":$n" xdotool getdisplaygeometry > /dev/null 2>&1; then
-        export DISPLAY=":$n"
-        return 0
-      fi
-      kill -0 "$xvfb" 2> /dev/null || break
-      sleep 0.1
-    done
-    kill "$xvfb" 2> /dev/null
-    xvfb=""
-  done
-  return 1
-}
+. "$source_dir/tests/scripts/xvfb_screen.bash"
 
 # start_demo TITLE ARGS...: runs the demo in the background until it says
 # its window shows, and sets $id to the window's X id.
@@ -57,7 +37,7 @@ start_demo() {
   VQ_PLATFORM=sdl "$demo" "$@" > "$work/out" 2>&1 &
   program=$!
   id=""
-  for _ in $(seq 100); do
+  for _ in $(seq 200); do
     grep -q '^window ' "$work/out" && id=$(xdotool search --name "^$title\$" 2> /dev/null | head -n 1)
     [ -n "$id" ] && return 0
     kill -0 "$program" 2> /dev/null || break
@@ -70,7 +50,7 @@ start_demo() {
 
 # wait_line TEXT: waits until the demo has printed this line.
 wait_line() {
-  for _ in $(seq 50); do
+  for _ in $(seq 200); do
     grep -qx "$1" "$work/out" && return 0
     sleep 0.1
   done

@@ -32,9 +32,10 @@ start_screen() {
 }
 
 # wait_window NAME: prints the id of the first window of that name (or nothing).
+# A loaded machine may take a while to map a first window: up to 20 s.
 wait_window() {
   local id=""
-  for _ in $(seq 50); do
+  for _ in $(seq 200); do
     id=$(xdotool search --name "^$1\$" 2> /dev/null | head -n 1)
     [ -n "$id" ] && break
     sleep 0.1
