@@ -6,7 +6,7 @@ set -eu
 packages=(
   build-essential cmake pkg-config
   libsdl2-dev libsdl2-image-dev libsdl2-mixer-dev
-  libfreetype-dev libfontconfig-dev fonts-liberation xfonts-base
+  libfreetype-dev libfontconfig-dev zlib1g-dev fonts-liberation xfonts-base
   libgtest-dev clang libclang-rt-14-dev
   espeak-ng sox netpbm pngcheck ghostscript poppler-utils
   xvfb xdotool x11-apps
