@@ -25,22 +25,12 @@ trap cleanup EXIT
 check() {
   local screen=$1 w=$2 h=$3 scale=$4 expect=$5
   echo "--- $w x $h on a $screen screen, VQ_SCALE=$scale"
-  # A fresh Xvfb under a loaded machine now and then refuses SDL's first
-  # connection (SDL then finds no display): one more try on a new screen.
-  local id="" attempt
-  for attempt in 1 2; do
-    start_screen "$screen" || { echo "Xvfb did not start: skipped"; exit 77; }
-    VQ_PLATFORM=sdl VQ_SCALE=$scale "$build/tools/vqplatform_check" "$w" "$h" 20 > "$work/out" &
-    program=$!
-    id=$(wait_window vqplatform_check)
-    [ -n "$id" ] && break
-    echo "window did not appear (try $attempt)"
-    cat "$work/out"
-    kill "$program" 2> /dev/null
-    wait "$program" 2> /dev/null
-    program=""
-  done
-  [ -n "$id" ] || exit 1
+  local id rc=0
+  open_on_screen "$screen" vqplatform_check "$work/out" \
+    env VQ_PLATFORM=sdl VQ_SCALE=$scale "$build/tools/vqplatform_check" "$w" "$h" 20 || rc=$?
+  [ "$rc" -eq 77 ] && { echo "Xvfb did not start: skipped"; exit 77; }
+  [ "$rc" -eq 0 ] || exit 1
+  id=$window_id
   sleep 0.5
   local X Y WIDTH HEIGHT SCREEN WINDOW
   eval "$(xdotool getwindowgeometry --shell "$id")"

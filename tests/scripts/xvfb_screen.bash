@@ -1,7 +1,9 @@
 # Shared by the scripts that need X screens of their own: start_screen SIZE
-# starts Xvfb of that size on a free display number and exports DISPLAY;
+# starts Xvfb of that size on a display number that Xvfb picks itself (so
+# that scripts run side by side never share a screen) and exports DISPLAY;
 # stop_screen ends it (the caller's EXIT trap should call stop_screen).
 xvfb=""
+xvfb_number_file=""
 
 stop_screen() {
   if [ -n "$xvfb" ]; then
@@ -9,17 +11,22 @@ stop_screen() {
     wait "$xvfb" 2> /dev/null
   fi
   xvfb=""
+  [ -n "$xvfb_number_file" ] && rm -f "$xvfb_number_file"
+  xvfb_number_file=""
 }
 
 start_screen() {
   stop_screen
   command -v Xvfb > /dev/null && command -v xdotool > /dev/null || return 1
-  for _ in 1 2 3 4 5; do
-    local n=$((150 + RANDOM % 600))
-    Xvfb ":$n" -screen 0 "$1x24" -nolisten tcp > /dev/null 2>&1 &
+  local attempt n
+  for attempt in 1 2 3; do
+    xvfb_number_file=$(mktemp)
+    Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp 3> "$xvfb_number_file" > /dev/null 2>&1 &
     xvfb=$!
-    for _ in $(seq 50); do
-      if DISPLAY=":$n" xdotool getdisplaygeometry > /dev/null 2>&1; then
+    # Xvfb writes its number once it accepts connections.
+    for _ in $(seq 100); do
+      n=$(head -n 1 "$xvfb_number_file" 2> /dev/null)
+      if [ -n "$n" ] && DISPLAY=":$n" xdotool getdisplaygeometry > /dev/null 2>&1; then
         export DISPLAY=":$n"
         return 0
       fi
@@ -31,14 +38,41 @@ start_screen() {
   return 1
 }
 
-# wait_window NAME: prints the id of the first window of that name (or nothing).
-# A loaded machine may take a while to map a first window: up to 20 s.
+# wait_window NAME [PID]: prints the id of the first window of that name (or
+# nothing). A loaded machine may take a while to map a first window: up to
+# 20 s, less when the program PID has ended meanwhile.
 wait_window() {
   local id=""
   for _ in $(seq 200); do
     id=$(xdotool search --name "^$1\$" 2> /dev/null | head -n 1)
     [ -n "$id" ] && break
+    [ -n "${2:-}" ] && ! kill -0 "$2" 2> /dev/null && break
     sleep 0.1
   done
   echo "$id"
+}
+
+# open_on_screen SIZE NAME OUT COMMAND...: starts a screen of SIZE and
+# COMMAND on it in the background (output to OUT), and waits for its window
+# NAME. Sets $program and $window_id. Now and then a fresh screen on a loaded
+# machine refuses the program's first connection (it then finds no display):
+# the whole start gets one more try on a new screen. Returns 1 when the
+# window never appeared, 77 when no screen could be started.
+open_on_screen() {
+  local size=$1 name=$2 out=$3 attempt
+  shift 3
+  window_id=""
+  for attempt in 1 2; do
+    start_screen "$size" || return 77
+    "$@" > "$out" 2>&1 &
+    program=$!
+    window_id=$(wait_window "$name" "$program")
+    [ -n "$window_id" ] && return 0
+    echo "window '$name' did not appear on $DISPLAY (try $attempt); the program said:"
+    cat "$out"
+    kill "$program" 2> /dev/null
+    wait "$program" 2> /dev/null
+    program=""
+  done
+  return 1
 }

@@ -16,6 +16,26 @@ bool invisible(const char* driver) {
   return driver == nullptr || std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0;
 }
 
+// Now and then (seen on an X server that has just started, on a loaded
+// machine) SDL's automatic choice passes by an X display that DISPLAY names
+// and that other clients reach. Asking for it by name, a few times over a
+// second, finds it; the last refusal becomes the diagnostic.
+bool x11_by_name(const char** problem) {
+  const char* display = std::getenv("DISPLAY");
+  if (display == nullptr || display[0] == 0) return false;
+  static char reason[200];
+  SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
+  bool found = false;
+  for (int attempt = 0; attempt < 5 && !found; ++attempt) {
+    if (attempt > 0) SDL_Delay(200);
+    found = SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
+    if (!found) std::snprintf(reason, sizeof reason, "%s: %s", display, SDL_GetError());
+  }
+  SDL_SetHint(SDL_HINT_VIDEODRIVER, nullptr);
+  if (!found) *problem = reason;
+  return found;
+}
+
 }  // namespace
 
 bool vqsdl_video() {
@@ -34,6 +54,7 @@ bool vqsdl_video() {
     // leave the program waiting for a user who cannot see it.
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
     problem = "no desktop to show windows on";
+    if (x11_by_name(&problem)) problem = nullptr;
   }
   if (problem != nullptr) {
     std::printf("vqplatform: no display (%s); set VQ_PLATFORM=headless to run without one\n", problem);
