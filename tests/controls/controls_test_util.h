@@ -3,39 +3,14 @@
 // user's hand sends presses, keys and typing through the panel.
 #pragma once
 
+#include "plain_host_test_util.h"
 #include "vqcontrols.h"
-#include "vqevent.h"
 #include "vqfont.h"
-#include "vqheadless.h"
-#include "vqplatform.h"
-#include "vqtarget.h"
-#include "vqview.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 #include <vector>
-
-struct ControlsHost {
-  vqpxmap pm;
-  static int handler(void*, int, int, int, int, int, int, int, int, int) { return 0; }
-  ControlsHost() {
-    setenv("VQ_PLATFORM", "headless", 0);
-    vqplatform_start();
-    vqpxmap_init(&pm);
-    pm.width = 400;
-    pm.height = 200;
-    pm.format = VQPX_TRUECOLOR;
-    vqpxmap_allocate(&pm);
-    vqcontainer_register(&pm, handler, this, 0xE0E0E0, false);
-  }
-  ~ControlsHost() {
-    vqcontainer_remove(this);
-    vqpxmap_free(&pm);
-    vqrefresh_clear();
-  }
-};
 
 // Every code the queue holds, oldest first; how often one of them came.
 inline std::vector<int> controls_codes() {
@@ -49,17 +24,8 @@ inline int controls_count(const std::vector<int>& codes, int code) {
   return n;
 }
 
-// Moves the virtual clock on by milliseconds, serving the timers as the
-// program's loop would.
-inline void controls_advance(uint32_t ms) {
-  for (uint32_t i = 0; i < ms; ++i) {
-    vqheadless_advance(1);
-    vqpump_nonblocking();
-  }
-}
-
 struct ControlsTest : testing::Test {
-  ControlsHost host;
+  PlainHost host{400, 200};
   vqView panel;
   void SetUp() override {
     vqcontrol_setdefaultfont(-1);
@@ -79,10 +45,5 @@ struct ControlsTest : testing::Test {
     for (unsigned char ch : text) to_panel(2016, ch);
   }
   uint32_t at(int x, int y) const { return static_cast<uint32_t>(vqpxmap_getpixel(&panel.pixmap, x, y)); }
-  int count(int x, int y, int w, int h, uint32_t color) const {
-    int n = 0;
-    for (int j = y; j < y + h; ++j)
-      for (int i = x; i < x + w; ++i) n += at(i, j) == color;
-    return n;
-  }
+  int count(int x, int y, int w, int h, uint32_t color) const { return count_color(&panel.pixmap, x, y, w, h, color); }
 };

@@ -16,7 +16,7 @@ struct ScriptTest : ControlsTest {
     ControlsTest::SetUp();
     vqfont_register_builtins();   // as the toolkit start does
     // The panel is made again, white, in the plain host.
-    vqcontainer_register(&host.pm, ControlsHost::handler, &host, 0xE0E0E0, false);
+    vqcontainer_register(&host.pm, PlainHost::handler, &host, 0xE0E0E0, false);
     ASSERT_TRUE(vqgraphic_create(&panel, "x=0,y=0,xs=400,ys=200,bgcolor=white"));
     vqgraphic_select(&panel);
     ASSERT_TRUE(vqscript_create(&view));

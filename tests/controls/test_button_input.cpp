@@ -136,12 +136,12 @@ TEST_F(ButtonInput, MouseRepeatSendsWhileHeld) {
   make("mouserepeat");
   press(kInX, kInY);
   EXPECT_EQ(events(), 1);
-  controls_advance(485);
+  run_for(485);
   EXPECT_EQ(events(), 0);
-  controls_advance(230);   // 715: at 500, 600 and 700
+  run_for(230);   // 715: at 500, 600 and 700
   EXPECT_EQ(events(), 3);
   release(kInX, kInY);
-  controls_advance(300);
+  run_for(300);
   EXPECT_EQ(events(), 0);
 }
 

@@ -138,12 +138,12 @@ TEST_F(UpDownInput, HoldingAnArrowRepeatsAfter500msThenEvery100ms) {
       {485, "1"}, {515, "2"}, {585, "2"}, {615, "3"}, {685, "3"}, {715, "4"}, {1015, "7"}};
   const uint64_t t0 = vqheadless_now();
   for (const auto& m : marks) {
-    controls_advance(static_cast<uint32_t>(t0 + m.after - vqheadless_now()));
+    run_for(static_cast<uint32_t>(t0 + m.after - vqheadless_now()));
     EXPECT_STREQ(ud.text, m.text) << m.after << " ms after the press";
   }
   release(200, 150);   // the control holds the mouse: a release outside still ends it
   EXPECT_EQ(events(), 1);
-  controls_advance(500);
+  run_for(500);
   EXPECT_STREQ(ud.text, "7");
 }
 
@@ -152,14 +152,14 @@ TEST_F(UpDownInput, DestroyedWhileHeld) {
   press(kUpX, kDownY);
   vqupdown_destroy(&ud);
   EXPECT_EQ(panel.captured_region, -1);
-  controls_advance(1000);
+  run_for(1000);
   release(kUpX, kDownY);
   EXPECT_EQ(events(), 1);   // only the press
   make("start=0");
   press(kUpX, kUpY);
   vqgraphic_destroy(&panel);   // the host goes first and tells the control
   EXPECT_FALSE(ud.created);
-  controls_advance(1000);
+  run_for(1000);
 }
 
 std::vector<int> g_heard;

@@ -129,15 +129,12 @@ bool vqbutton_create(vqButton* b, const char* format, ...) {
   if (b == nullptr) return false;
   if (b->created) vqbutton_destroy(b);
   defaults(b);
-  if (!vqcontrol_host_attach(&b->host)) {
-    std::printf("vqbutton_create: no container to place the button in\n");
-    return false;
-  }
   char text[VQCFGSTR_CONTROLTEXT];
   va_list args;
   va_start(args, format);
-  vqcfgstr_vformat(text, sizeof text, format != nullptr ? format : "", args);
+  const bool opened = vqcontrol_host_open(&b->host, "vqbutton_create", text, sizeof text, format, args);
   va_end(args);
+  if (!opened) return false;
   if (!configure(b, text)) {
     defaults(b);
     return false;

@@ -2,8 +2,11 @@
 // region, showing rectangles, focus and mouse capture.
 #include "controls_internal.h"
 
+#include "vqcfgstr.h"
 #include "vqtarget.h"
 #include "vqview.h"
+
+#include <cstdio>
 
 namespace {
 
@@ -27,6 +30,16 @@ bool vqcontrol_host_attach(vqcontrol_host* h) {
   h->object = current->object;
   h->pixmap = current->pixmap;
   h->region = -1;
+  return true;
+}
+
+bool vqcontrol_host_open(vqcontrol_host* h, const char* who, char* text, int size, const char* format,
+                         va_list args) {
+  if (!vqcontrol_host_attach(h)) {
+    std::printf("%s: no container to place the control in\n", who);
+    return false;
+  }
+  vqcfgstr_vformat(text, size, format != nullptr ? format : "", args);
   return true;
 }
 

@@ -131,15 +131,12 @@ bool vqupdown_create(vqUpDownControl* c, const char* format, ...) {
   if (c == nullptr) return false;
   if (c->created) vqupdown_destroy(c);
   defaults(c);
-  if (!vqcontrol_host_attach(&c->host)) {
-    std::printf("vqupdown_create: no container to place the control in\n");
-    return false;
-  }
   char text[VQCFGSTR_CONTROLTEXT];
   va_list args;
   va_start(args, format);
-  vqcfgstr_vformat(text, sizeof text, format != nullptr ? format : "", args);
+  const bool opened = vqcontrol_host_open(&c->host, "vqupdown_create", text, sizeof text, format, args);
   va_end(args);
+  if (!opened) return false;
   if (!configure(c, text)) {
     defaults(c);
     return false;
