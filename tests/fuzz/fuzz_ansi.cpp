@@ -5,6 +5,7 @@
 // cells and onto the panel, written one by one and then once more as a
 // string. Nothing may be read or written outside the cells or the pixmaps,
 // and the cursor must stay where the next character can go.
+#include "../controls/plain_host_test_util.h"
 #include "vqplatform.h"
 #include "vqtarget.h"
 #include "vqterminal.h"
@@ -17,9 +18,7 @@
 
 namespace {
 
-int host_handler(void*, int, int, int, int, int, int, int, int, int) { return 0; }
-
-vqpxmap g_host;
+PlainHost* g_host;
 vqView* g_panel;
 
 void check(const vqTerminal& t) {
@@ -36,13 +35,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
   // Unknown sequences are reported on standard output; keep the run quiet.
   if (std::freopen("/dev/null", "w", stdout) == nullptr) return 0;
   setenv("VQ_PLATFORM", "headless", 1);
-  vqplatform_start();
-  vqpxmap_init(&g_host);
-  g_host.width = 200;
-  g_host.height = 120;
-  g_host.format = VQPX_TRUECOLOR;
-  vqpxmap_allocate(&g_host);
-  vqcontainer_register(&g_host, host_handler, &g_host, 0xE0E0E0, false);
+  g_host = new PlainHost(200, 120);
   g_panel = new vqView;
   vqgraphic_create(g_panel, "x=0,y=0,xs=200,ys=120,bgcolor=e0e0e0");
   vqgraphic_select(g_panel);
@@ -60,11 +53,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // bit go into a terminal that has no host to draw on.
   const bool drawn = (data[1] & 32) != 0;
   if (drawn) {
-    vqcontainer_register(&g_host, host_handler, &g_host, 0xE0E0E0, false);
+    vqcontainer_register(&g_host->pm, PlainHost::handler, g_host, 0xE0E0E0, false);
     vqgraphic_select(g_panel);
   } else {
     vqcontainer_remove(g_panel);
-    vqcontainer_remove(&g_host);
+    vqcontainer_remove(g_host);
   }
   vqTerminal t;
   if (!vqterm_create(&t, "x=3,y=3,xs=%d,ys=%d,scrollback=%d%s%s", xs, lines * 13 + 4, scrollback,

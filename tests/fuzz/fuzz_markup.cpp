@@ -11,6 +11,7 @@
 // with an exponent (a panel of pxmapxs=30000 or a terminal of
 // scrollback=1e6 is a big allocation by design), or a log file (which would
 // be written).
+#include "../controls/plain_host_test_util.h"
 #include "vqcfgstr.h"
 #include "vqfont.h"
 #include "vqplatform.h"
@@ -30,12 +31,10 @@
 
 namespace {
 
-vqpxmap g_host;
+PlainHost* g_host;
 vqView* g_panel;
 vqGUIScript* g_view;
 std::set<int> g_fonts;   // ids registered before the first input
-
-int host_handler(void*, int, int, int, int, int, int, int, int, int) { return 0; }
 
 bool is_font_tag(const char* name) {
   return strcasecmp(name, "font") == 0 || strcasecmp(name, "boldfont") == 0;
@@ -133,14 +132,8 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
   // Diagnostics go to standard output; keep the run quiet.
   if (std::freopen("/dev/null", "w", stdout) == nullptr) return 0;
   setenv("VQ_PLATFORM", "headless", 1);
-  vqplatform_start();
+  g_host = new PlainHost(260, 140);
   vqfont_register_builtins();
-  vqpxmap_init(&g_host);
-  g_host.width = 260;
-  g_host.height = 140;
-  g_host.format = VQPX_TRUECOLOR;
-  vqpxmap_allocate(&g_host);
-  vqcontainer_register(&g_host, host_handler, &g_host, 0xE0E0E0, false);
   g_panel = new vqView;
   vqgraphic_create(g_panel, "x=0,y=0,xs=240,ys=120,bgcolor=white");
   g_view = new vqGUIScript;
