@@ -1,5 +1,7 @@
-// The panel's command handler and its drawing commands: pixels, lines and
-// shapes into the panel's pixmap, each followed by a deferred refresh.
+// The panel's command handler and its drawing commands, each followed by a
+// deferred refresh: what a panel does its own way (fast points and fills,
+// refreshes, copies from other objects, the size within its scroll bars,
+// the mouse) is here, the rest is every target's (vqdraw_command).
 #include "view_internal.h"
 
 #include "vqdraw.h"
@@ -36,16 +38,6 @@ void fill(vqpxmap* pm, int x, int y, int w, int h, int32_t color) {
   vqpxmap_fillrect(pm, x, y, w, h, color);
 }
 
-// Line from the pen to (x, y) in the given thickness; the end becomes the pen.
-void line_to(vqpxmap* pm, int x, int y, int32_t color, int thickness) {
-  if (thickness <= 1)
-    vqdraw_line(pm, pm->pen_x, pm->pen_y, x, y, color);
-  else
-    vqdraw_wideline(pm, pm->pen_x, pm->pen_y, x, y, color, thickness, thickness);
-  pm->pen_x = x;
-  pm->pen_y = y;
-}
-
 // Commands that leave the pixels as they are (queries, selections,
 // refreshes) schedule nothing.
 bool changes_nothing(int command) {
@@ -61,9 +53,28 @@ bool changes_nothing(int command) {
   }
 }
 
-// Commands that answer with a pointer write it where a1/a2 point.
-void answer_pointer(int a1, int a2, const void* p) {
-  if (void** out = vqptr_join<void*>(a1, a2)) *out = const_cast<void*>(p);
+// The pixmap of another object: a registered container's, else the object
+// is taken for a graphic panel; null means the panel itself.
+const vqpxmap* pixmap_of(vqView* self, void* object) {
+  if (!object || object == self) return vqview_surface(self);
+  if (const vqcontainer* c = vqcontainer_find(object)) return c->pixmap;
+  return vqview_surface(static_cast<vqView*>(object));
+}
+
+int copy_rect(vqView* v, vqpxmap* pm, void* from, int sx, int sy, int dx, int dy, int w, int h) {
+  const vqpxmap* src = pixmap_of(v, from);
+  if (!src) return 0;
+  if (src == pm) {
+    // Overlapping rectangles of one pixmap: the copy reads before it writes.
+    vqpxmap part;
+    vqpxmap_init(&part);
+    if (!vqpxmap_duplicate(&part, src, sx, sy, w, h)) return 0;
+    vqview_copy(pm, dx, dy, &part, 0, 0, part.width, part.height);
+    vqpxmap_free(&part);
+    return 0;
+  }
+  vqview_copy(pm, dx, dy, src, sx, sy, w, h);
+  return 0;
 }
 
 }  // namespace
@@ -101,53 +112,21 @@ int vqview_draw(vqView* v, int command, int a1, int a2, int a3, int a4, int a5, 
   if (!pm) return 0;
   switch (command) {
     case VQCMD_POINT: point(pm, a1, a2, a3); return 0;
-    case VQCMD_CIRCLE: vqdraw_circle(pm, a1, a2, a3, a4); return 0;
-    case VQCMD_FILLCIRCLE: vqdraw_fillcircle(pm, a1, a2, a3, a4); return 0;
-    case VQCMD_RECT: vqdraw_rect(pm, a1, a2, a3, a4, a5); return 0;
-    case VQCMD_FRAME: vqdraw_frame(pm, a1, a2, a3, a4, a5, a6); return 0;
     case VQCMD_FILLRECT: fill(pm, a1, a2, a3, a4, a5); return 0;
-    case VQCMD_FILLFRAME: vqdraw_fillframe(pm, a1, a2, a3, a4, a5, a6, a7); return 0;
-    case VQCMD_SHADOWRECT: vqdraw_shadowrect(pm, a1, a2, a3, a4, a5); return 0;
-    case VQCMD_LINE:
-      vqdraw_line(pm, a1, a2, a3, a4, a5);
-      pm->pen_x = a3;
-      pm->pen_y = a4;
-      return 0;
-    case VQCMD_LINETO: line_to(pm, a1, a2, a3, 1); return 0;
-    case VQCMD_MOVETO:
-      pm->pen_x = a1;
-      pm->pen_y = a2;
-      return 0;
-    case VQCMD_THICKLINETO: line_to(pm, a1, a2, a3, 3); return 0;
-    case VQCMD_FLOODFILL: vqdraw_floodfill(pm, a1, a2, a3); return 0;
-    case VQCMD_ARC: vqdraw_arc(pm, a1, a2, a3, a4, a5, a6, a7); return 0;
-    case VQCMD_ELLIPSE: vqdraw_ellipse(pm, a1, a2, a3, a4, a5); return 0;
-    case VQCMD_FILLELLIPSE: vqdraw_fillellipse(pm, a1, a2, a3, a4, a5); return 0;
     case VQCMD_REFRESHNOW: vqgraphic_refresh(v); return 0;
-    case VQCMD_CLEAR: vqpxmap_clear(pm, a1); return 0;
-    case VQCMD_SETPALETTE: vqpxmap_setpalette(pm, a1, a2); return 0;
-    case VQCMD_GETPIXEL: return vqpxmap_getpixel(pm, a1, a2);
-    case VQCMD_SETFONT: v->font = a1; return 0;
     case VQCMD_SETTRANSPARENT:
       vqpxmap_settransparent(pm, a1);
       v->transparent = static_cast<uint32_t>(a1);
       return 0;
+    case VQCMD_COPYRECT: return copy_rect(v, pm, vqptr_join(a1, a2), a3, a4, a5, a6, a7, a8);
     case VQCMD_REFRESHRECT: vqview_refresh_rect(v, a1, a2, a3, a4); return 0;
-    case VQCMD_GETPIXMAP: answer_pointer(a1, a2, pm); return 1;
-    case VQCMD_GETOBJECT: answer_pointer(a1, a2, v); return 1;
     case VQCMD_GETWIDTH:
       return pm->width - (v->vscroll_shown ? static_cast<int>(VQVIEW_SCROLLBAR) : 0);
     case VQCMD_GETHEIGHT:
       return pm->height - (v->hscroll_shown ? static_cast<int>(VQVIEW_SCROLLBAR) : 0);
-    case VQCMD_WIDELINE:
-      vqdraw_wideline(pm, a1, a2, a3, a4, a5, a6, a7);
-      pm->pen_x = a3;
-      pm->pen_y = a4;
-      return 0;
     case VQCMD_MOUSEX: return v->last_mouse_x;
     case VQCMD_MOUSEY: return v->last_mouse_y;
-    default:
-      return vqview_draw_text(v, command, a1, a2, a3, a4, a5, a6, a7, a8);
+    default: return vqdraw_command(pm, v, &v->font, command, a1, a2, a3, a4, a5, a6, a7, a8);
   }
 }
 

@@ -29,11 +29,9 @@ enum vqview_command {
 // when it draws directly.
 inline vqpxmap* vqview_surface(vqView* v) { return v->direct ? v->host_pixmap : &v->pixmap; }
 
-// view_draw.cpp / view_draw_text.cpp: drawing commands 1001-1050.
+// view_draw.cpp: drawing commands 1001-1050.
 int vqview_draw(vqView* v, int command, int a1, int a2, int a3, int a4, int a5, int a6, int a7,
                 int a8);
-int vqview_draw_text(vqView* v, int command, int a1, int a2, int a3, int a4, int a5, int a6,
-                     int a7, int a8);
 // Copies a rectangle between pixmaps exactly (no transparency) where both
 // hold 0x00RRGGBB words in memory, else through vqpxmap_merge. Clipped.
 void vqview_copy(vqpxmap* dst, int dx, int dy, const vqpxmap* src, int sx, int sy, int w, int h);

@@ -25,18 +25,8 @@ int add_region(vqView* v, const vqregion_request* q) {
     v->region_count++;
   }
   vqregion& r = v->regions[i];
-  r.in_use = 1;
-  r.x = q->x;
-  r.y = q->y;
-  r.w = q->w;
-  r.h = q->h;
-  r.object = q->object;
-  r.handler = q->handler;
-  r.mouse = (q->flags & VQREGION_MOUSE) != 0;
-  r.focusable = (q->flags & VQREGION_FOCUSABLE) != 0 && !v->nofocus;
-  r.hover = (q->flags & VQREGION_HOVER) != 0;
-  r.scrollbars = (q->flags & VQREGION_SCROLLBARS) != 0;
-  r.keeptab = (q->flags & VQREGION_KEEPTAB) != 0;
+  r = vqregion_of(*q);
+  if (v->nofocus) r.focusable = 0;
   return i;
 }
 
@@ -60,6 +50,23 @@ void remove_regions_of(vqView* v, void* object) {
 int host_origin(vqView* v, int command) { return vqsend(v->host_handler, v->host_object, command); }
 
 }  // namespace
+
+vqregion vqregion_of(const vqregion_request& q) {
+  vqregion r{};
+  r.in_use = 1;
+  r.x = q.x;
+  r.y = q.y;
+  r.w = q.w;
+  r.h = q.h;
+  r.object = q.object;
+  r.handler = q.handler;
+  r.mouse = (q.flags & VQREGION_MOUSE) != 0;
+  r.focusable = (q.flags & VQREGION_FOCUSABLE) != 0;
+  r.hover = (q.flags & VQREGION_HOVER) != 0;
+  r.scrollbars = (q.flags & VQREGION_SCROLLBARS) != 0;
+  r.keeptab = (q.flags & VQREGION_KEEPTAB) != 0;
+  return r;
+}
 
 bool vqview_region_contains(const vqregion& r, int px, int py) {
   // Strictly inside: the region's border pixels belong to its host.

@@ -71,3 +71,12 @@ struct vqscrollbar_geometry {
   int button, thumb_start, thumb_length;
 };
 vqscrollbar_geometry vqdraw_scrollbar_geometry(int length, int thickness, int pos, int size);
+
+// The drawing commands (1001-1050) that need nothing but the target's pixmap,
+// its font and the target itself: shapes and the pen, texts, saving,
+// pictures and built-in graphics, palette and transparency, fonts and text
+// sizes, the pixmap and the object asked for, the size. A target handles
+// first what it does its own way (fast paths, refreshes, copies from other
+// objects, the mouse); any other command answers 0.
+int vqdraw_command(vqpxmap* pm, void* self, int* font, int command, int a1, int a2, int a3, int a4,
+                   int a5, int a6, int a7, int a8);

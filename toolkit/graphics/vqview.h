@@ -46,6 +46,9 @@ struct vqregion_request {
   unsigned flags;
 };
 
+// The hit region a request asks for, in use (panels and windows alike).
+vqregion vqregion_of(const vqregion_request& q);
+
 class vqView {
  public:
   vqView();

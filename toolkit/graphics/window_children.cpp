@@ -21,20 +21,7 @@ int add_child(vqWindow* window, const vqregion_request* request) {
     return -1;
   }
   if (id == window->child_count) window->child_count++;
-  vqregion& r = window->children[id];
-  r = vqregion{};
-  r.in_use = 1;
-  r.x = request->x;
-  r.y = request->y;
-  r.w = request->w;
-  r.h = request->h;
-  r.object = request->object;
-  r.handler = request->handler;
-  r.mouse = (request->flags & VQREGION_MOUSE) != 0;
-  r.focusable = (request->flags & VQREGION_FOCUSABLE) != 0;
-  r.hover = (request->flags & VQREGION_HOVER) != 0;
-  r.scrollbars = (request->flags & VQREGION_SCROLLBARS) != 0;
-  r.keeptab = (request->flags & VQREGION_KEEPTAB) != 0;
+  window->children[id] = vqregion_of(*request);
   return id;
 }
 

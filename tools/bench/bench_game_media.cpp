@@ -13,6 +13,7 @@
 //     they lie in the build folder (goal: under 200 MB).
 //   bench_game_media [repetitions]   (default 9)
 // Exits 1 when a goal is missed.
+#include "bench_measure.h"
 #include "game_io.h"
 #include "game_screen.h"
 #include "picture_store.h"
@@ -45,17 +46,6 @@
 namespace {
 
 constexpr int area_w = 1280, area_h = 720;
-
-double cpu_ms() {
-  timespec t{};
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-  return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
-}
-
-double median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  return v[v.size() / 2];
-}
 
 double resident_mb() {
   std::ifstream status("/proc/self/status");
@@ -168,9 +158,9 @@ int differing_pixels(const std::vector<uint32_t>& plain) {
 
 template <typename F>
 double time_ms(F run) {
-  const double t0 = cpu_ms();
+  const double t0 = bench_thread_ms();
   run();
-  return cpu_ms() - t0;
+  return bench_thread_ms() - t0;
 }
 
 bool measure_drawing(int repetitions, bool* all_met) {
@@ -185,8 +175,8 @@ bool measure_drawing(int repetitions, bool* all_met) {
     reference.push_back(time_ms([&] { veiled_plain(plain.data()); }));
   }
   const int veiled_wrong = differing_pixels(plain);
-  const double veiled_ms = median(game);
-  report("draw_background_veiled, 1920 x 1080 picture", veiled_ms, median(reference), 12, all_met);
+  const double veiled_ms = bench_median(game);
+  report("draw_background_veiled, 1920 x 1080 picture", veiled_ms, bench_median(reference), 12, all_met);
   const bool under = veiled_ms < 15;
   std::printf("%-44s %.2f ms (goal < 15 ms: %s)\n", "  veiled drawing alone", veiled_ms, under ? "met" : "MISSED");
   *all_met = *all_met && under && veiled_wrong == 0;
@@ -204,7 +194,7 @@ bool measure_drawing(int repetitions, bool* all_met) {
     reference.push_back(time_ms([&] { fit_plain(plain.data()); }));
   }
   const int fit_wrong = differing_pixels(plain);
-  report("draw_background_fit, 4000 x 3000 picture", median(game), median(reference), 0, all_met);
+  report("draw_background_fit, 4000 x 3000 picture", bench_median(game), bench_median(reference), 0, all_met);
   if (veiled_wrong != 0 || fit_wrong != 0)
     std::printf("the drawings differ from the plain loops: veiled %d, fit %d pixels\n", veiled_wrong, fit_wrong);
   *all_met = *all_met && fit_wrong == 0;
@@ -222,8 +212,8 @@ void measure_loading(int repetitions, bool* all_met) {
     vqpicture_open(&reader, "Bilder/videob_3.jpg");
     copy.push_back(time_ms([&] { store_picture(background_picture, reader); }));
   }
-  report("load_background, 6000 x 4000 JPEG", median(game), median(decode), 2, all_met);
-  std::printf("%-44s %.2f ms (first load %.2f ms)\n", "  of it the copy into the store", median(copy), game[0]);
+  report("load_background, 6000 x 4000 JPEG", bench_median(game), bench_median(decode), 2, all_met);
+  std::printf("%-44s %.2f ms (first load %.2f ms)\n", "  of it the copy into the store", bench_median(copy), game[0]);
 }
 
 // ---- the game idling after a quiz, in a process of its own ---------------------

@@ -1,11 +1,18 @@
 // Measuring tools that benchmarks share: processor and wall time, an idle
-// loop's processor use, and the time to present a frame.
+// loop's processor use, the time to present a frame, and the median.
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 double bench_cpu_seconds();    // user + system time of this process
 double bench_wall_seconds();   // monotonic
+// The calling thread's own processor time, in milliseconds: a machine shared
+// with other work preempts this process, and wall time would count the
+// others' turns.
+double bench_thread_ms();
+// The middle of the measured values (the upper one of an even count).
+double bench_median(std::vector<double> values);
 
 struct bench_idle {
   double percent;     // processor use, percent of one core

@@ -5,6 +5,7 @@
 //   a full-panel vqfillrect against std::fill (goal <= 1.25 x).
 //   bench_panel [repetitions]   (default 15)
 // Exits 1 when a goal is missed.
+#include "bench_measure.h"
 #include "vqplatform.h"
 #include "vqtarget.h"
 #include "vqview.h"
@@ -22,19 +23,6 @@ constexpr int kW = 1280, kH = 720;
 
 int host_handler(void*, int, int, int, int, int, int, int, int, int) { return 0; }
 
-// The thread's own processor time: a machine shared with other work
-// preempts this process, and wall time would count the others' turns.
-double now_ms() {
-  timespec t{};
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-  return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
-}
-
-double median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  return v[v.size() / 2];
-}
-
 // The pixel values both sides write: a pattern that changes every pixel, so
 // that neither side can write one value in bulk.
 inline uint32_t pattern(int x, int y, int round) {
@@ -50,7 +38,7 @@ struct figure {
 };
 
 void report(const figure& f, bool* all_met) {
-  double p = median(f.panel), q = median(f.plain);
+  double p = bench_median(f.panel), q = bench_median(f.plain);
   double ratio = q > 0 ? p / q : 0;
   bool met = ratio <= f.goal;
   *all_met = *all_met && met;
@@ -88,7 +76,7 @@ int main(int argc, char** argv) {
     // finds the caches as the other left them.
     for (int side = 0; side < 2; side++) {
       bool panel_side = (side == 0) == (r % 2 == 0);
-      double t0 = now_ms();
+      double t0 = bench_thread_ms();
       if (panel_side) {
         for (int y = 0; y < kH; y++)
           for (int x = 0; x < kW; x++) vqpoint(x, y, static_cast<int32_t>(pattern(x, y, r)));
@@ -98,13 +86,13 @@ int main(int argc, char** argv) {
           for (int x = 0; x < kW; x++) a[static_cast<size_t>(y) * kW + x] = pattern(x, y, r);
         g_sink += a[static_cast<size_t>(r) * 977 % plain.size()];
       }
-      (panel_side ? points.panel : points.plain).push_back(now_ms() - t0);
+      (panel_side ? points.panel : points.plain).push_back(bench_thread_ms() - t0);
     }
     // A fill is short: each sample is several of them.
     constexpr int kFills = 8;
     for (int side = 0; side < 2; side++) {
       bool panel_side = (side == 0) == (r % 2 == 0);
-      double t0 = now_ms();
+      double t0 = bench_thread_ms();
       for (int k = 0; k < kFills; k++) {
         uint32_t c = pattern(r, k, r);
         if (panel_side) {
@@ -114,7 +102,7 @@ int main(int argc, char** argv) {
           g_sink += plain[static_cast<size_t>(k) * 977 % plain.size()];
         }
       }
-      (panel_side ? fill.panel : fill.plain).push_back((now_ms() - t0) / kFills);
+      (panel_side ? fill.panel : fill.plain).push_back((bench_thread_ms() - t0) / kFills);
     }
   }
   // Both sides must have drawn the same picture.

@@ -1,11 +1,11 @@
-// The panel's drawing commands that take texts, fonts, files, pictures and
-// other pixmaps. Texts and pointers arrive as two integers each.
-#include "view_internal.h"
-
+// The drawing commands every drawing target carries out the same way on its
+// pixmap: shapes and the pen, texts, files, pictures, fonts and sizes. Texts
+// and pointers arrive as two integers each.
 #include "vqdraw.h"
+
+#include "pixmap_internal.h"
 #include "vqfont.h"
 #include "vqimagefile.h"
-#include "pixmap_internal.h"
 #include "vqpicture.h"
 #include "vqtarget.h"
 
@@ -87,63 +87,86 @@ bool draw_picture(vqpxmap* pm, int x, int y, const char* options) {
   }
 }
 
-// The pixmap of another object: a registered container's, else the object
-// is taken for a graphic panel; null means the panel itself.
-const vqpxmap* pixmap_of(vqView* self, void* object) {
-  if (!object || object == self) return vqview_surface(self);
-  if (const vqcontainer* c = vqcontainer_find(object)) return c->pixmap;
-  return vqview_surface(static_cast<vqView*>(object));
+// Line from the pen to (x, y) in the given thickness; the end becomes the pen.
+void line_to(vqpxmap* pm, int x, int y, int32_t color, int thickness) {
+  if (thickness <= 1)
+    vqdraw_line(pm, pm->pen_x, pm->pen_y, x, y, color);
+  else
+    vqdraw_wideline(pm, pm->pen_x, pm->pen_y, x, y, color, thickness, thickness);
+  pm->pen_x = x;
+  pm->pen_y = y;
+}
+
+// Commands that answer with a pointer write it where a1/a2 point.
+void answer_pointer(int a1, int a2, const void* p) {
+  if (void** out = vqptr_join<void*>(a1, a2)) *out = const_cast<void*>(p);
 }
 
 }  // namespace
 
-int vqview_draw_text(vqView* v, int command, int a1, int a2, int a3, int a4, int a5, int a6,
-                     int a7, int a8) {
-  vqpxmap* pm = vqview_surface(v);
+int vqdraw_command(vqpxmap* pm, void* self, int* font, int command, int a1, int a2, int a3, int a4,
+                   int a5, int a6, int a7, int /*a8*/) {
   switch (command) {
+    case VQCMD_POINT: vqpxmap_setpixel(pm, a1, a2, a3); return 0;
+    case VQCMD_CIRCLE: vqdraw_circle(pm, a1, a2, a3, a4); return 0;
+    case VQCMD_FILLCIRCLE: vqdraw_fillcircle(pm, a1, a2, a3, a4); return 0;
+    case VQCMD_RECT: vqdraw_rect(pm, a1, a2, a3, a4, a5); return 0;
+    case VQCMD_FRAME: vqdraw_frame(pm, a1, a2, a3, a4, a5, a6); return 0;
+    case VQCMD_FILLRECT: vqpxmap_fillrect(pm, a1, a2, a3, a4, a5); return 0;
+    case VQCMD_FILLFRAME: vqdraw_fillframe(pm, a1, a2, a3, a4, a5, a6, a7); return 0;
+    case VQCMD_SHADOWRECT: vqdraw_shadowrect(pm, a1, a2, a3, a4, a5); return 0;
+    case VQCMD_LINE:
+      vqdraw_line(pm, a1, a2, a3, a4, a5);
+      pm->pen_x = a3;
+      pm->pen_y = a4;
+      return 0;
+    case VQCMD_LINETO: line_to(pm, a1, a2, a3, 1); return 0;
+    case VQCMD_MOVETO:
+      pm->pen_x = a1;
+      pm->pen_y = a2;
+      return 0;
+    case VQCMD_THICKLINETO: line_to(pm, a1, a2, a3, 3); return 0;
+    case VQCMD_FLOODFILL: vqdraw_floodfill(pm, a1, a2, a3); return 0;
+    case VQCMD_ARC: vqdraw_arc(pm, a1, a2, a3, a4, a5, a6, a7); return 0;
+    case VQCMD_ELLIPSE: vqdraw_ellipse(pm, a1, a2, a3, a4, a5); return 0;
+    case VQCMD_FILLELLIPSE: vqdraw_fillellipse(pm, a1, a2, a3, a4, a5); return 0;
+    case VQCMD_CLEAR: vqpxmap_clear(pm, a1); return 0;
     case VQCMD_TEXT:
-      vqfont_drawstring(pm, v->font, a1, a2, a3, false, false, -1, 0, -1, text_at(a4, a5), -1, -1);
+      vqfont_drawstring(pm, *font, a1, a2, a3, false, false, -1, 0, -1, text_at(a4, a5), -1, -1);
       return 0;
     case VQCMD_TEXTBOX:
-      return vqfont_drawtextbox(pm, v->font, a1, a2, a3, a4, a5, text_at(a6, a7), false);
+      return vqfont_drawtextbox(pm, *font, a1, a2, a3, a4, a5, text_at(a6, a7), false);
     case VQCMD_TEXTCENTRED: {
       const char* text = text_at(a3, a4);
-      int x = (pm->width - vqfont_textwidth(v->font, text)) / 2;
-      vqfont_drawstring(pm, v->font, x, a1, a2, false, false, -1, 0, -1, text, -1, -1);
+      int x = (pm->width - vqfont_textwidth(*font, text)) / 2;
+      vqfont_drawstring(pm, *font, x, a1, a2, false, false, -1, 0, -1, text, -1, -1);
       return 0;
     }
     case VQCMD_SAVE: return save(pm, text_at(a1, a2)) ? 1 : 0;
     case VQCMD_PICTURE: return draw_picture(pm, a1, a2, text_at(a3, a4)) ? 1 : 0;
     case VQCMD_GRAPHIC: return vqdraw_builtin_options(pm, a3, a1, a2, text_at(a4, a5)) ? 1 : 0;
+    case VQCMD_SETPALETTE: vqpxmap_setpalette(pm, a1, a2); return 0;
+    case VQCMD_GETPIXEL: return vqpxmap_getpixel(pm, a1, a2);
+    case VQCMD_SETFONT: *font = a1; return 0;
     case VQCMD_LOADFONT: {
       const char* text = text_at(a1, a2);
       int id = vqfont_register_buffer(text, strlen(text));
-      if (id > 0) v->font = id;
+      if (id > 0) *font = id;
       return id;
     }
     case VQCMD_SETFONTNAME: {
       int id = vqfont_get("%s", text_at(a1, a2));
-      if (id > 0) v->font = id;
+      if (id > 0) *font = id;
       return id;
     }
-    case VQCMD_COPYRECT: {
-      const vqpxmap* src = pixmap_of(v, vqptr_join(a1, a2));
-      if (!src) return 0;
-      if (src == pm) {
-        // Overlapping rectangles of one pixmap: the copy reads before it writes.
-        vqpxmap part;
-        vqpxmap_init(&part);
-        if (!vqpxmap_duplicate(&part, src, a3, a4, a7, a8)) return 0;
-        vqview_copy(pm, a5, a6, &part, 0, 0, part.width, part.height);
-        vqpxmap_free(&part);
-        return 0;
-      }
-      vqview_copy(pm, a5, a6, src, a3, a4, a7, a8);
-      return 0;
-    }
-    case VQCMD_TEXTWIDTH: return vqfont_textwidth(v->font, text_at(a1, a2));
-    case VQCMD_FONTHEIGHT: return vqfont_height(v->font);
-    case VQCMD_CHARWIDTH: return vqfont_charwidth(v->font, a1);
+    case VQCMD_SETTRANSPARENT: vqpxmap_settransparent(pm, a1); return 0;
+    case VQCMD_TEXTWIDTH: return vqfont_textwidth(*font, text_at(a1, a2));
+    case VQCMD_FONTHEIGHT: return vqfont_height(*font);
+    case VQCMD_CHARWIDTH: return vqfont_charwidth(*font, a1);
+    case VQCMD_GETPIXMAP: answer_pointer(a1, a2, pm); return 1;
+    case VQCMD_GETOBJECT: answer_pointer(a1, a2, self); return 1;
+    case VQCMD_GETWIDTH: return pm->width;
+    case VQCMD_GETHEIGHT: return pm->height;
     case VQCMD_DRAWPIXMAP: {
       const vqpxmap* src = vqptr_join<const vqpxmap>(a3, a4);
       if (src) vqpxmap_merge(pm, src, a1, a2, 0, 0, 0, 0, 0, 0);
@@ -151,8 +174,13 @@ int vqview_draw_text(vqView* v, int command, int a1, int a2, int a3, int a4, int
     }
     case VQCMD_PALETTEGRAPHIC:
       return vqdraw_builtin_palette(pm, a5, a1, a2, vqptr_join<const uint32_t>(a3, a4)) ? 1 : 0;
+    case VQCMD_WIDELINE:
+      vqdraw_wideline(pm, a1, a2, a3, a4, a5, a6, a7);
+      pm->pen_x = a3;
+      pm->pen_y = a4;
+      return 0;
     case VQCMD_CHAR:
-      vqfont_drawchar(pm, v->font, a1, a2, a3, false, false, -1, a4, -1, -1);
+      vqfont_drawchar(pm, *font, a1, a2, a3, false, false, -1, a4, -1, -1);
       return 0;
     default:
       return 0;
