@@ -23,6 +23,7 @@ int reminder_interval(int reminders_played) {
 // When the window goes away during one of the waits, the quiz stops where
 // it is, without a sound or a count.
 void judge_answer(int32_t t, int32_t answer) {
+  game_answer = answer;
   game_printf("term1", "\ntipp %d", answer);
   vqwait(0.1);
   if (!screen_alive()) return;

@@ -23,6 +23,7 @@ int32_t game_elapsed_seconds = 0;
 int32_t game_time_budget = 0;
 double game_success_ratio = 0;
 int32_t game_spread_offset = 0;
+int32_t game_answer = 0;
 int32_t game_background_number = 0;
 
 int32_t game_series_length = series_positions;

@@ -34,6 +34,8 @@ extern int32_t game_elapsed_seconds;
 extern int32_t game_time_budget;
 extern double game_success_ratio;
 extern int32_t game_spread_offset;
+// The number of the box the player chose last (judged against the solution).
+extern int32_t game_answer;
 extern int32_t game_background_number;
 
 // Series and answer choices, one row per task index.

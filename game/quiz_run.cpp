@@ -17,15 +17,19 @@ namespace {
 // type can be drawn, which prepare_task has already said in "term").
 bool run_task(int32_t t) {
   const int64_t start = vqplatform_calendar_seconds();
+  game_log_task_start();
   if (game_level == 1 && game_difficulty == 1) vqsetfont(vqfont_get("Courier New,points=20,bold"));
   // Type count, type draw, code, series, spread offset and choices, in the
   // order of their draws.
   if (!prepare_task(t, 0, nullptr)) return false;
   show_choices();
   await_answer(t);
+  if (screen_alive()) game_printf("term1", "\nLSG = %d;\nTyp:(%d)", solution[t], game_task_code);
+  // A task cut short by closing the window still counts the time played.
+  const int32_t seconds = static_cast<int32_t>(vqplatform_calendar_seconds() - start);
+  game_elapsed_seconds += seconds;
+  game_log_task(t, seconds);
   if (!screen_alive()) return false;
-  game_printf("term1", "\nLSG = %d;\nTyp:(%d)", solution[t], game_task_code);
-  game_elapsed_seconds += static_cast<int32_t>(vqplatform_calendar_seconds() - start);
   if (game_task_total > 5) update_time_panel(game_elapsed_seconds, game_time_budget);
   game_success_ratio = success_ratio(game_right_count, game_task_total);
   vqsetfontname("9x15");
@@ -62,9 +66,11 @@ void run_quiz() {
   game_term_print("\n\n\n\n \n \n  ");
   game_right_count = 0;
   game_wrong_count = 0;
+  game_log_quiz_start();
   for (int32_t t = 1; t <= game_task_total; ++t)
     if (!run_task(t)) {
-      if (!screen_alive()) game_log_result("stopped");
+      // Either the window is gone, or every task type was switched off.
+      game_log_result(screen_alive() ? "refused" : "stopped");
       return;
     }
   game_term_print("\n\n\n\n \n neu starten ? \n  ");

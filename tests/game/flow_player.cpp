@@ -275,8 +275,10 @@ void general_checks(player& p) {
   if (furnish) furnish();
   vqheadless_set_screen_size(1920, 1080);
   static char name[] = "quorila";
-  static char* argv[] = {name, nullptr};
-  vqframe_run(1, argv, app);
+  std::vector<char*> argv = {name};
+  for (std::string& a : p->arguments) argv.push_back(a.data());
+  argv.push_back(nullptr);
+  vqframe_run(static_cast<int>(argv.size() - 1), argv.data(), app);
   general_checks(*p);
   if (checks) checks(*p);
   if (where != nullptr) std::filesystem::remove_all(where);

@@ -71,6 +71,7 @@ struct sound_heard {
 
 struct player {
   std::vector<step> script;
+  std::vector<std::string> arguments;   // the program's command line after its name
   size_t next = 0;
   uint64_t step_began = 0;
   int phase = 0;
