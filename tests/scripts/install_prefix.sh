@@ -46,6 +46,13 @@ else
   echo "install_prefix: the build has no generated data; only the program is checked"
 fi
 
+# The teachers' report comes with the game, with its manual page; over a
+# folder without logs it says so and ends with 1.
+[ -x "$prefix/bin/quorila-report" ] || fail "no bin/quorila-report"
+[ -f "$prefix/share/man/man1/quorila-report.1" ] || fail "no manual page of quorila-report"
+"$prefix/bin/quorila-report" "$elsewhere" > /dev/null 2>&1
+[ $? -eq 1 ] || fail "quorila-report over an empty folder did not end with 1"
+
 # Started from elsewhere with the hook, the headless game closes its own
 # window once it is ready.
 out=$(cd "$elsewhere" && env QUORILA_TEST_HOOK=1 VQ_PLATFORM=headless XDG_DATA_HOME="$elsewhere/xdg" \

@@ -27,6 +27,11 @@ section.learner { break-before: page; }
 .notes li { margin: .15em 0; }
 .practise li { margin: .2em 0; }
 .setting { background: #e8f5e9; border-left: 4px solid #2e7d32; padding: .3em .8em; }
+td.trend { white-space: nowrap; }
+svg.spark, svg.bar { vertical-align: middle; }
+h2, h3 { break-after: avoid; }
+.setting, ol.practise, svg.timeline { break-inside: avoid; }
+@media print { body { font-size: 9pt; max-width: none; margin: 0; } }
 )";
 
 std::string integer(int64_t v) { return std::to_string(v); }
@@ -50,14 +55,14 @@ std::string join(const std::vector<int32_t>& values) {
 std::string class_table(const report_figures& f) {
   std::string s = "<h2>Klasse</h2>\n<table id=\"klasse\">\n<thead><tr><th>Name</th><th class=\"n\">Quiz</th>"
                   "<th class=\"n\">Aufgaben</th><th class=\"n\">richtig</th><th class=\"n\">Zeit (min)</th>"
-                  "<th class=\"n\">vom Budget</th><th>Verlauf der letzten 5 Quiz</th></tr></thead>\n<tbody>\n";
+                  "<th class=\"n\">vom Budget</th><th>letzte 5 Quiz</th></tr></thead>\n<tbody>\n";
   for (const learner_figures& l : f.learners) {
     s += "<tr class=\"learner\"><td>" + html_text(l.name) + "</td><td class=\"n\">" + integer(l.quizzes) +
          "</td><td class=\"n\">" + integer(l.overall.tasks) + "</td><td class=\"n\">" +
          (l.overall.tasks > 0 ? percent_text(l.overall.share()) : "–") + "</td><td class=\"n\">" +
          minutes_text(l.seconds_used) + " / " + minutes_text(l.time_budget) + "</td><td class=\"n\">" +
          (l.time_budget > 0 ? percent_text(static_cast<double>(l.seconds_used) / static_cast<double>(l.time_budget)) : "–") +
-         "</td><td>" + trend_sparkline(l.timeline) + " " + trend_word(l.timeline) + "</td></tr>\n";
+         "</td><td class=\"trend\">" + trend_sparkline(l.timeline) + " " + trend_word(l.timeline) + "</td></tr>\n";
   }
   return s + "</tbody>\n</table>\n<p class=\"meta\">Anteil richtig wie im Spiel: richtige Antworten durch die "
              "Aufgaben jedes Quiz (übersprungene und nach dem Schließen offene zählen nicht als richtig). "
