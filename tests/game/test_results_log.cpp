@@ -57,7 +57,10 @@ std::vector<std::string> fields_of(const std::string& line) {
 std::string tail(const std::string& line, int from) {
   std::vector<std::string> f = fields_of(line);
   std::string s;
-  for (size_t i = static_cast<size_t>(from); i < f.size(); ++i) s += (s.empty() ? "" : ",") + csv_field(f[i]);
+  for (size_t i = static_cast<size_t>(from); i < f.size(); ++i) {
+    if (i > static_cast<size_t>(from)) s += ',';
+    s += csv_field(f[i]);
+  }
   return s;
 }
 
