@@ -10,6 +10,7 @@
 #include "vqplatform.h"
 
 #include <cstdlib>
+#include <set>
 
 const char* const results_header =
     "date,learner,quiz,level,difficulty,tasks,right,wrong,skipped,seconds_used,time_budget,status";
@@ -29,9 +30,13 @@ std::string data_folder() {
   return std::string(home != nullptr ? home : "") + "/.local/share/quorila/";
 }
 
+// A log that cannot be written is said once, not after every task, until
+// it can be written again.
 bool append_or_say(const std::string& path, const char* header, const std::string& line) {
+  static std::set<std::string> failing;
   const bool ok = log_append(path, header, line);
-  if (!ok) game_term_print(("\n Ergebnis nicht gespeichert: " + path).c_str());
+  if (ok) failing.erase(path);
+  else if (failing.insert(path).second) game_term_print(("\n Ergebnis nicht gespeichert: " + path).c_str());
   return ok;
 }
 
