@@ -123,6 +123,8 @@ var vqweb = (function () {
       focusWindow(handle);
       const p = clientPoint(win, e);
       const button = buttonOf(e);
+      // A finger does not hover: the pointer is where it lands before it presses.
+      if (e.pointerType !== 'mouse') post(handle, MSG.MOVE, { x: p.x, y: p.y });
       const c = state.clicks;
       const now = performance.now();
       // Every second click of a quick series is the double click, as desktops count.
@@ -502,6 +504,21 @@ var vqweb = (function () {
 })();
 
 Module['vqweb'] = vqweb;
+// main gave the thread back to the page at its first wait, so its return
+// (or an exit) arrives later, through asyncify: then the program has ended.
+Module['postRun'] = (Module['postRun'] || []).concat([function () {
+  const ended = (code) => {
+    try {
+      exit(code);
+    } catch (e) {
+      if (!(e instanceof ExitStatus)) throw e;
+    }
+  };
+  Asyncify.whenDone().then(ended, (e) => {
+    // exit has told the page already (onExit); anything else is a failure.
+    if (!(e instanceof ExitStatus)) abort(e);
+  });
+}]);
 Module['preRun'] = (Module['preRun'] || []).concat([function () {
   vqweb.startPage();
   if (vqweb.params.has('test')) ENV['QUORILA_TEST_HOOK'] = '1';
