@@ -10,6 +10,7 @@
 #include "vqframe.h"
 #include "vqheadless.h"
 #include "vqimagefile.h"
+#include "vqplatform.h"
 #include "vqpxmap.h"
 #include "vqscript.h"
 
@@ -96,6 +97,7 @@ void player(void*) {
         click(level->x + level->width - 7, level->y + level->height / 4);
         for (int i = 0; i < 9; ++i) click(count->x + count->width - 7, count->y + 3 * count->height / 4);
         click(start->x + start->width / 2, start->y + start->height / 2);
+        vqheadless_set_calendar(g_clock);   // the clicks' pauses moved the clock on
         next(2);
       }
       break;
@@ -123,6 +125,8 @@ int main(int argc, char** argv) {
   g_out = argv[1];
   g_clock = std::atoll(argv[4]);
   setenv("VQ_PLATFORM", "headless", 1);
+  // Started first: starting sets the calendar from the real clock.
+  vqplatform_start();
   vqheadless_set_screen_size(std::atoi(argv[2]), std::atoi(argv[3]));
   vqheadless_set_calendar(g_clock);
   vqheadless_set_idle_hook(player, nullptr);
