@@ -39,9 +39,21 @@ cmake --build build/web-obj -j"$jobs" --target quorila
 
 # The page and the data; files.txt lists the data so that the page knows
 # what the server holds without asking for every name the game tries.
+# The pictures go to the page as JPEG: a quiz fetches its background, and
+# each is held under 400 KB.
 cp tools/web/index.html "$site/"
-rm -rf "$site/Bilder" "$site/avatar" "$site/sound"
-cp -r build/release/Bilder build/release/avatar build/release/sound build/release/geschafft*.wav "$site/"
+rm -rf "$site/avatar" "$site/sound"
+cp -r build/release/avatar build/release/sound build/release/geschafft*.wav "$site/"
+mkdir -p "$site/Bilder"
+rm -f "$site"/Bilder/*.png
+for png in build/release/Bilder/*.png; do
+  jpg=$site/Bilder/$(basename "${png%.png}").jpg
+  [ "$jpg" -nt "$png" ] || echo "$png $jpg"
+done | xargs -r -n 2 -P "$jobs" sh -c '
+  for quality in 85 75 65 55 45; do
+    convert "$0" -strip -quality "$quality" "$1" && [ "$(stat -c %s "$1")" -lt 400000 ] && exit 0
+  done
+  echo "web.sh: $1 stays over 400 KB" >&2'
 (cd "$site" && find Bilder avatar sound geschafft*.wav -type f | LC_ALL=C sort > files.txt)
 echo "web.sh: $(du -sh "$site" | cut -f1) in $site"
 

@@ -92,3 +92,26 @@ export async function storedText(page, suffix) {
     return null;
   }, suffix);
 }
+
+// START with N = 3 (from 12, by the down arrow).
+export async function startShortQuiz(game) {
+  const c = await control(game, 'udAnzahlAufgaben');
+  for (let i = 0; i < 9; i++) await press(game, c.x + c.w - 7, c.y + 3 * c.h / 4);
+  const s = await control(game, 'btStart');
+  await press(game, s.x + s.w / 2, s.y + s.h / 2);
+}
+
+// Clicks task t's right box once the game shows the task.
+export async function answer(game, t) {
+  const text = await waitLine(game, new RegExp(`^quorila-test: task ${t} box `));
+  const [x, y] = text.split(' ').slice(6).map(Number);
+  await press(game, x, y);
+}
+
+// True while the page shows the game and no failure.
+export async function pageHealthy(game) {
+  if (game.errors.length) throw new Error(`page errors: ${game.errors.join('; ')}`);
+  const shown = await game.page.evaluate(() => document.getElementById('vq-stopped').hidden &&
+                                               document.getElementById('vq-main') !== null);
+  if (!shown) throw new Error('the page does not show the game');
+}
