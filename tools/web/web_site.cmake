@@ -12,3 +12,15 @@ if(TARGET quorila)
                         LINK_DEPENDS ${CMAKE_SOURCE_DIR}/toolkit/platform/web/vqweb.js)
   target_link_options(quorila PRIVATE ${VQ_WEB_LINK_OPTIONS})
 endif()
+
+# The panel benchmark in the page, measured against the desktop's (the
+# figures script runs both): the same drawing on the headless back end,
+# with the same asyncify build as the game.
+add_library(vqbench STATIC tools/bench/bench_measure.cpp)
+target_include_directories(vqbench PUBLIC tools/bench)
+target_link_libraries(vqbench PUBLIC vqplatform)
+add_executable(bench_panel tools/bench/bench_panel.cpp)
+target_link_libraries(bench_panel PRIVATE vqkit vqbench)
+set_target_properties(bench_panel PROPERTIES SUFFIX ".js" RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench)
+target_link_options(bench_panel PRIVATE -sASYNCIFY -sASYNCIFY_STACK_SIZE=131072 -sALLOW_MEMORY_GROWTH=1
+                    -sINITIAL_MEMORY=67108864 -sEXIT_RUNTIME=1 -sENVIRONMENT=web)
