@@ -16,7 +16,10 @@ export async function launch() {
   const profile = mkdtempSync(join(tmpdir(), 'quorila-chromium-'));
   const args = ['--headless=new', '--disable-gpu', '--no-first-run', '--disable-background-networking',
                 '--disable-component-update', '--disable-sync', '--autoplay-policy=no-user-gesture-required',
-                '--mute-audio'];
+                '--mute-audio',
+                // A tab behind another plays on at full speed (the two-tab case).
+                '--disable-background-timer-throttling', '--disable-renderer-backgrounding',
+                '--disable-backgrounding-occluded-windows'];
   if (process.getuid && process.getuid() === 0) args.push('--no-sandbox');
   const browser = await puppeteer.launch({ executablePath: chromium, headless: true, userDataDir: profile, args,
                                            protocolTimeout: 120000 });
