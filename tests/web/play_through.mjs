@@ -66,6 +66,10 @@ async function play(browser, server, run, downloads) {
   await until('the page saying the game ended', () =>
     game.page.evaluate(() => !document.getElementById('vq-stopped').hidden &&
                              document.getElementById('vq-stopped-text').textContent));
+  // The answers' sounds were fetched and decoded for Web Audio.
+  const sounds = await game.page.evaluate(async () =>
+    (await Promise.all([...Module.vqweb.state.sounds.values()])).filter((b) => b && b.duration > 0).length);
+  if (sounds === 0) throw new Error('no sound was decoded for playing');
   const csv = lines(await download(game, downloads));
   if (game.errors.length) throw new Error(`page errors: ${game.errors.join('; ')}`);
   const added = stored.length - before.length - (before.length === 0 ? 1 : 0);

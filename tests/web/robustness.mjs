@@ -74,6 +74,27 @@ async function twoTabs(browser, server) {
   await second.page.close();
 }
 
+// A browser without WebAssembly, and a program that cannot start (its
+// .wasm lost): the page says so in German instead of staying blank.
+async function pageSaysWhy(browser, server) {
+  const cases = [
+    { what: 'no WebAssembly', prepare: (page) => page.evaluateOnNewDocument(() => { delete window.WebAssembly; }),
+      text: /WebAssembly fehlt/ },
+    { what: 'the program lost', prepare: () => server.missing.add('quorila.wasm'), text: /unerwartet beendet/ },
+  ];
+  for (const c of cases) {
+    const page = await browser.newPage();
+    await c.prepare(page);
+    await page.goto(server.url);
+    const text = await until(`the page's message (${c.what})`, () => page.evaluate(() =>
+      !document.getElementById('vq-stopped').hidden && document.getElementById('vq-stopped-text').textContent));
+    if (!c.text.test(text)) throw new Error(`${c.what}: the page says "${text}"`);
+    console.log(`robustness: ${c.what}: "${text}"`);
+    server.missing.clear();
+    await page.close();
+  }
+}
+
 const server = await serve(site);
 const browser = await launch();
 let status = 0;
@@ -81,6 +102,7 @@ try {
   await missingFiles(browser, server);
   await reloadMidQuiz(browser, server);
   await twoTabs(browser, server);
+  await pageSaysWhy(browser, server);
   console.log('robustness: ok');
 } catch (error) {
   console.log(`robustness: ${error.message}`);
