@@ -45,10 +45,10 @@ export async function until(what, check, seconds = 60) {
 export async function openGame(browser, url, viewport) {
   const page = await browser.newPage();
   if (viewport) await page.setViewport(viewport);
-  const game = { page, lines: [], errors: [] };
+  const game = { page, lines: [], errors: [], dialogs: [] };
   page.on('console', (message) => game.lines.push(message.text()));
   page.on('pageerror', (error) => game.errors.push(String(error)));
-  page.on('dialog', (dialog) => dialog.accept());
+  page.on('dialog', (dialog) => { game.dialogs.push(dialog.message()); dialog.accept(); });
   await page.goto(url);
   return game;
 }
