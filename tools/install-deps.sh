@@ -10,7 +10,7 @@ packages=(
   libgtest-dev clang libclang-rt-14-dev
   espeak-ng sox netpbm pngcheck ghostscript poppler-utils
   xvfb xdotool x11-apps
-  chromium
+  emscripten binaryen chromium imagemagick nodejs
 )
 
 missing=()

@@ -58,6 +58,9 @@ run_ctest build/release
 step "tests, sanitizer build"
 run_ctest build/asan
 
+step "browser build and tests (Chromium)"
+if bash tests/web/run.sh; then passed=$((passed + 1)); else failed=$((failed + 1)); status=1; fi
+
 step "fuzz targets, ${fuzz_seconds} s each"
 for target in build/fuzz/tests/fuzz/fuzz_*; do
   [ -x "$target" ] || continue

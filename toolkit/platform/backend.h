@@ -47,7 +47,11 @@ struct vqplatform_backend {
   void (*sound_stop)();
 };
 
+#ifdef __EMSCRIPTEN__
+extern const vqplatform_backend vqplatform_web_backend;
+#else
 extern const vqplatform_backend vqplatform_sdl_backend;
+#endif
 extern const vqplatform_backend vqplatform_headless_backend;
 
 // Window procedures are kept here, outside the back ends, so that dispatch

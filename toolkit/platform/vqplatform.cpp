@@ -18,6 +18,14 @@ struct winproc_entry {
 };
 std::vector<winproc_entry> g_winprocs;
 
+#ifdef __EMSCRIPTEN__
+// In the browser the page is the display; tests may still ask for headless.
+const vqplatform_backend* choose_backend() {
+  const char* wanted = std::getenv("VQ_PLATFORM");
+  if (wanted != nullptr && std::strcmp(wanted, "headless") == 0) return &vqplatform_headless_backend;
+  return &vqplatform_web_backend;
+}
+#else
 const vqplatform_backend* choose_backend() {
   const char* wanted = std::getenv("VQ_PLATFORM");
   if (wanted == nullptr || *wanted == 0 || std::strcmp(wanted, "sdl") == 0) return &vqplatform_sdl_backend;
@@ -25,6 +33,7 @@ const vqplatform_backend* choose_backend() {
   std::printf("vqplatform_start: unknown VQ_PLATFORM '%s', using sdl\n", wanted);
   return &vqplatform_sdl_backend;
 }
+#endif
 
 const vqplatform_backend& backend() {
   if (g_backend == nullptr) vqplatform_start();

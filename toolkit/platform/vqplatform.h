@@ -3,8 +3,9 @@
 // Two back ends fill this interface: sdl/ (the real desktop) and headless/
 // (everything in memory, with a virtual clock). The back end is chosen once,
 // at vqplatform_start(), from the environment variable VQ_PLATFORM ("sdl" is
-// the default, "headless" the other). Nothing outside toolkit/platform/ sees
-// SDL, FreeType or fontconfig.
+// the default, "headless" the other). The browser build has web/ instead of
+// sdl/ (and keeps headless). Nothing outside toolkit/platform/ sees SDL,
+// FreeType, fontconfig or emscripten.
 #pragma once
 
 #include <atomic>
@@ -17,7 +18,7 @@
 // that cannot start falls back to nothing: false and one diagnostic line.
 bool vqplatform_start();
 void vqplatform_stop();
-const char* vqplatform_backend_name();   // "sdl" or "headless"
+const char* vqplatform_backend_name();   // "sdl", "headless" or "web"
 bool vqplatform_is_headless();
 
 // ---- time ------------------------------------------------------------------

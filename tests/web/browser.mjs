@@ -1,0 +1,120 @@
+// Debian's Chromium driven by puppeteer-core (from tools/web's lock file),
+// and what the tests do with the game's page: read the test hook's lines
+// from the console, click or tap at the game's client pixels, wait for
+// things to arrive (polling, with a generous limit).
+import { createRequire } from 'node:module';
+import { mkdtempSync, rmSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
+
+const require = createRequire(new URL('../../tools/web/package.json', import.meta.url));
+const puppeteer = require('puppeteer-core');
+
+export const chromium = process.env.VQ_CHROMIUM || '/usr/bin/chromium';
+
+export async function launch() {
+  const profile = mkdtempSync(join(tmpdir(), 'quorila-chromium-'));
+  const args = ['--headless=new', '--disable-gpu', '--no-first-run', '--disable-background-networking',
+                '--disable-component-update', '--disable-sync', '--autoplay-policy=no-user-gesture-required',
+                '--mute-audio',
+                // A tab behind another plays on at full speed (the two-tab case).
+                '--disable-background-timer-throttling', '--disable-renderer-backgrounding',
+                '--disable-backgrounding-occluded-windows'];
+  if (process.getuid && process.getuid() === 0) args.push('--no-sandbox');
+  const browser = await puppeteer.launch({ executablePath: chromium, headless: true, userDataDir: profile, args,
+                                           protocolTimeout: 120000 });
+  const close = browser.close.bind(browser);
+  browser.close = async () => { await close(); rmSync(profile, { recursive: true, force: true }); };
+  return browser;
+}
+
+export function sleep(ms) { return new Promise((resolve) => setTimeout(resolve, ms)); }
+
+// Polls check() until it gives something other than undefined/false/null.
+export async function until(what, check, seconds = 60) {
+  const end = Date.now() + seconds * 1000;
+  for (;;) {
+    const value = await check();
+    if (value !== undefined && value !== false && value !== null) return value;
+    if (Date.now() > end) throw new Error(`timed out waiting for ${what}`);
+    await sleep(50);
+  }
+}
+
+// A page of the game with its console lines, exceptions and failed requests.
+export async function openGame(browser, url, viewport) {
+  const page = await browser.newPage();
+  if (viewport) await page.setViewport(viewport);
+  const game = { page, lines: [], errors: [], dialogs: [] };
+  page.on('console', (message) => game.lines.push(message.text()));
+  page.on('pageerror', (error) => game.errors.push(String(error)));
+  page.on('dialog', (dialog) => { game.dialogs.push(dialog.message()); dialog.accept(); });
+  await page.goto(url);
+  return game;
+}
+
+export function line(game, pattern) { return game.lines.find((l) => pattern.test(l)); }
+
+export async function waitLine(game, pattern, seconds = 60) {
+  return until(`a console line ${pattern}`, () => {
+    if (game.errors.length) throw new Error(`page error: ${game.errors.join('; ')}`);
+    return line(game, pattern);
+  }, seconds);
+}
+
+export async function control(game, name) {
+  const text = await waitLine(game, new RegExp(`^quorila-test: control ${name} `));
+  const [x, y, w, h] = text.split(' ').slice(3).map(Number);
+  return { x, y, w, h };
+}
+
+// The page position of the main window's client pixel x, y (its middle).
+export async function pagePoint(page, x, y) {
+  return page.evaluate((cx, cy) => {
+    const canvas = document.getElementById('vq-main');
+    const r = canvas.getBoundingClientRect();
+    return { x: r.left + (cx + 0.5) * r.width / canvas.width, y: r.top + (cy + 0.5) * r.height / canvas.height };
+  }, x, y);
+}
+
+// A click, or a tap on a touch screen; quick series would be double clicks,
+// so a user's pause follows.
+export async function press(game, x, y, touch = false) {
+  const p = await pagePoint(game.page, x, y);
+  if (touch) await game.page.touchscreen.tap(p.x, p.y);
+  else await game.page.mouse.click(p.x, p.y);
+  await sleep(600);
+}
+
+export async function storedText(page, suffix) {
+  return page.evaluate((end) => {
+    for (let i = 0; i < localStorage.length; i++) {
+      const key = localStorage.key(i);
+      if (key.endsWith(end)) return localStorage.getItem(key);
+    }
+    return null;
+  }, suffix);
+}
+
+// START with N = 3 (from 12, by the down arrow).
+export async function startShortQuiz(game) {
+  const c = await control(game, 'udAnzahlAufgaben');
+  for (let i = 0; i < 9; i++) await press(game, c.x + c.w - 7, c.y + 3 * c.h / 4);
+  const s = await control(game, 'btStart');
+  await press(game, s.x + s.w / 2, s.y + s.h / 2);
+}
+
+// Clicks task t's right box once the game shows the task.
+export async function answer(game, t) {
+  const text = await waitLine(game, new RegExp(`^quorila-test: task ${t} box `));
+  const [x, y] = text.split(' ').slice(6).map(Number);
+  await press(game, x, y);
+}
+
+// True while the page shows the game and no failure.
+export async function pageHealthy(game) {
+  if (game.errors.length) throw new Error(`page errors: ${game.errors.join('; ')}`);
+  const shown = await game.page.evaluate(() => document.getElementById('vq-stopped').hidden &&
+                                               document.getElementById('vq-main') !== null);
+  if (!shown) throw new Error('the page does not show the game');
+}

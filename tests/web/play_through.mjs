@@ -1,0 +1,106 @@
+// Plays a short quiz in Chromium against the site folder, as a learner at a
+// desktop, a small laptop and a touch tablet would: level 2 and N = 3 by the
+// up-down arrows, START, the three right boxes (from the test hook), ENDE;
+// then the teacher's "Ergebnisse (CSV)" link must give the log with one
+// finished quiz more, and the page must never have shown an error.
+//   node tests/web/play_through.mjs SITE_FOLDER
+import { mkdtempSync, readFileSync, existsSync, rmSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
+import { serve } from './serve.mjs';
+import { launch, openGame, waitLine, control, press, storedText, until } from './browser.mjs';
+
+const site = process.argv[2] || 'build/web';
+const runs = [
+  { name: 'desktop 1280x800', viewport: { width: 1280, height: 800 } },
+  { name: 'laptop 1024x600', viewport: { width: 1024, height: 600 } },
+  { name: 'tablet 800x1280, touch', viewport: { width: 800, height: 1280, isMobile: true, hasTouch: true },
+    touch: true },
+];
+const finished = /,2,1,3,3,0,0,.*,finished$/;
+
+function lines(text) { return (text || '').split('\n').filter((l) => l !== ''); }
+
+async function download(game, folder) {
+  const cdp = await game.page.createCDPSession();
+  await cdp.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: folder });
+  const file = join(folder, 'results.csv');
+  rmSync(file, { force: true });
+  await game.page.click('#vq-csv');
+  return until('the downloaded results.csv', () => existsSync(file) && readFileSync(file, 'latin1'), 30);
+}
+
+async function play(browser, server, run, downloads) {
+  const started = Date.now();
+  const game = await openGame(browser, server.url + '?test', run.viewport);
+  const before = lines(await storedText(game.page, '/results.csv'));
+  await waitLine(game, /^quorila-test: ready$/);
+
+  const page = await game.page.evaluate(() => {
+    const r = document.getElementById('vq-main').getBoundingClientRect();
+    return { title: document.title, w: innerWidth, h: innerHeight, left: r.left, top: r.top, right: r.right,
+             bottom: r.bottom, ratio: r.width / r.height };
+  });
+  if (!page.title.startsWith(`QUORILA screen ${page.w}x${page.h}`)) throw new Error(`title "${page.title}" in a ${page.w}x${page.h} page`);
+  if (page.left < 0 || page.top < 0 || page.right > page.w + 0.5 || page.bottom > page.h + 0.5)
+    throw new Error(`the game does not fit the page: ${JSON.stringify(page)}`);
+  if (Math.abs(page.ratio - 1305 / 915) > 0.01) throw new Error(`aspect ${page.ratio} is not the window's`);
+
+  // Keys reach the program with the toolkit's codes: five F12 show its information box.
+  if (!run.touch) {
+    for (let i = 0; i < 5; i++) await game.page.keyboard.press('F12');
+    await until('the information box after five F12', () => game.dialogs.length > 0, 30);
+  }
+
+  let c = await control(game, 'udStufe');
+  await press(game, c.x + c.w - 7, c.y + c.h / 4, run.touch);
+  c = await control(game, 'udAnzahlAufgaben');
+  for (let i = 0; i < 9; i++) await press(game, c.x + c.w - 7, c.y + 3 * c.h / 4, run.touch);
+  c = await control(game, 'btStart');
+  await press(game, c.x + c.w / 2, c.y + c.h / 2, run.touch);
+  for (let t = 1; t <= 3; t++) {
+    const text = await waitLine(game, new RegExp(`^quorila-test: task ${t} box `));
+    const [x, y] = text.split(' ').slice(6).map(Number);
+    await press(game, x, y, run.touch);
+  }
+  const stored = await until('the finished quiz in the browser storage', async () => {
+    const now = lines(await storedText(game.page, '/results.csv'));
+    return now.length > before.length && now;
+  });
+  c = await control(game, 'btEnde');
+  await press(game, c.x + c.w / 2, c.y + c.h / 2, run.touch);
+  await until('the page saying the game ended', () =>
+    game.page.evaluate(() => !document.getElementById('vq-stopped').hidden &&
+                             document.getElementById('vq-stopped-text').textContent));
+  // The answers' sounds were fetched and decoded for Web Audio.
+  const sounds = await game.page.evaluate(async () =>
+    (await Promise.all([...Module.vqweb.state.sounds.values()])).filter((b) => b && b.duration > 0).length);
+  if (sounds === 0) throw new Error('no sound was decoded for playing');
+  const csv = lines(await download(game, downloads));
+  if (game.errors.length) throw new Error(`page errors: ${game.errors.join('; ')}`);
+  const added = stored.length - before.length - (before.length === 0 ? 1 : 0);
+  if (added !== 1) throw new Error(`${added} lines added to the log, not 1`);
+  if (csv.join('\n') !== stored.join('\n')) throw new Error('the downloaded CSV is not the stored log');
+  if (!finished.test(csv[csv.length - 1])) throw new Error(`last line "${csv[csv.length - 1]}"`);
+  if (!/^date,/.test(csv[0])) throw new Error(`no header line: "${csv[0]}"`);
+  console.log(`play_through: ${run.name}: ${csv[csv.length - 1]} (${csv.length - 1} quizzes logged, ` +
+              `${((Date.now() - started) / 1000).toFixed(1)} s)`);
+  await game.page.close();
+}
+
+const server = await serve(site);
+const browser = await launch();
+const downloads = mkdtempSync(join(tmpdir(), 'quorila-downloads-'));
+let status = 0;
+try {
+  for (const run of runs) await play(browser, server, run, downloads);
+  console.log('play_through: ok');
+} catch (error) {
+  console.log(`play_through: ${error.message}`);
+  status = 1;
+} finally {
+  await browser.close();
+  await server.close();
+  rmSync(downloads, { recursive: true, force: true });
+}
+process.exit(status);

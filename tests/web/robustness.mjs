@@ -1,0 +1,114 @@
+// What must not break the page: a background picture and the sounds the
+// server has lost, a reload in the middle of a quiz, a second tab playing at
+// the same time. Never a blank page or an error shown, nothing lost from the
+// results log.
+//   node tests/web/robustness.mjs SITE_FOLDER
+import { serve } from './serve.mjs';
+import { launch, openGame, waitLine, storedText, until, startShortQuiz, answer, pageHealthy } from './browser.mjs';
+
+const site = process.argv[2] || 'build/web';
+const clock = 1700000000;   // the first quiz's background is number 83 with this calendar
+const lines = (text) => (text || '').split('\n').filter((l) => l !== '');
+const logOf = async (game) => lines(await storedText(game.page, '/results.csv'));
+
+async function missingFiles(browser, server) {
+  server.missing.add('Bilder/videob_83.jpg');
+  for (let n = 0; n <= 5; n++) server.missing.add(`sound/RIGHT/right-${n}.wav`);
+  const game = await openGame(browser, `${server.url}?test&clock=${clock}`, { width: 1280, height: 800 });
+  await waitLine(game, /^quorila-test: ready$/);
+  await startShortQuiz(game);
+  for (let t = 1; t <= 3; t++) await answer(game, t);
+  await until('the finished quiz in the log', async () => /,finished$/.test((await logOf(game)).pop() || ''));
+  if (!server.stats.requests.includes('Bilder/videob_83.jpg')) throw new Error('the lost background was not asked for');
+  if (!game.lines.some((l) => /sound sound\/RIGHT\/right-\d\.wav is silent/.test(l)))
+    throw new Error('no right-answer sound was asked for');
+  await pageHealthy(game);
+  console.log('robustness: a lost background and lost sounds: the quiz played to its end');
+  server.missing.clear();
+  await game.page.close();
+}
+
+async function reloadMidQuiz(browser, server) {
+  const game = await openGame(browser, `${server.url}?test`, { width: 1024, height: 600 });
+  await waitLine(game, /^quorila-test: ready$/);
+  const before = await logOf(game);
+  await startShortQuiz(game);
+  await answer(game, 1);
+  await waitLine(game, /^quorila-test: task 2 box /);
+  game.lines.length = 0;
+  await game.page.reload();
+  await waitLine(game, /^quorila-test: ready$/);
+  const after = await logOf(game);
+  if (after.slice(0, before.length).join('\n') !== before.join('\n')) throw new Error('earlier lines of the log were lost');
+  const added = after.slice(before.length).filter((l) => !/^date,/.test(l));
+  if (added.length > 1 || (added.length === 1 && !/,stopped$/.test(added[0])))
+    throw new Error(`the reload added ${JSON.stringify(added)}`);
+  await pageHealthy(game);
+  console.log(`robustness: a reload in a quiz: the game came back, the log kept its ${before.length} lines` +
+              (added.length ? ' and logged the quiz as stopped' : ''));
+  await game.page.close();
+}
+
+async function twoTabs(browser, server) {
+  const first = await openGame(browser, `${server.url}?test`, { width: 1280, height: 800 });
+  const second = await openGame(browser, `${server.url}?test`, { width: 1280, height: 800 });
+  await waitLine(first, /^quorila-test: ready$/);
+  await waitLine(second, /^quorila-test: ready$/);
+  const before = await logOf(first);
+  for (const game of [first, second]) {
+    await game.page.bringToFront();
+    await startShortQuiz(game);
+    for (let t = 1; t <= 3; t++) await answer(game, t);
+    await until('the quiz in the log', async () => (await logOf(game)).length >= before.length + 1);
+  }
+  const after = await until('both quizzes in the log', async () => {
+    const log = await logOf(second);
+    return log.filter((l) => /,finished$/.test(l)).length >= before.filter((l) => /,finished$/.test(l)).length + 2 && log;
+  }, 30);
+  if (after.slice(0, before.length).join('\n') !== before.join('\n')) throw new Error('earlier lines were lost');
+  if (after.filter((l) => /^date,/.test(l)).length !== 1) throw new Error('the log has more than one header line');
+  await pageHealthy(first);
+  await pageHealthy(second);
+  console.log(`robustness: two tabs: both quizzes logged (${after.length - 1} lines)`);
+  await first.page.close();
+  await second.page.close();
+}
+
+// A browser without WebAssembly, and a program that cannot start (its
+// .wasm lost): the page says so in German instead of staying blank.
+async function pageSaysWhy(browser, server) {
+  const cases = [
+    { what: 'no WebAssembly', prepare: (page) => page.evaluateOnNewDocument(() => { delete window.WebAssembly; }),
+      text: /WebAssembly fehlt/ },
+    { what: 'the program lost', prepare: () => server.missing.add('quorila.wasm'), text: /unerwartet beendet/ },
+  ];
+  for (const c of cases) {
+    const page = await browser.newPage();
+    await c.prepare(page);
+    await page.goto(server.url);
+    const text = await until(`the page's message (${c.what})`, () => page.evaluate(() =>
+      !document.getElementById('vq-stopped').hidden && document.getElementById('vq-stopped-text').textContent));
+    if (!c.text.test(text)) throw new Error(`${c.what}: the page says "${text}"`);
+    console.log(`robustness: ${c.what}: "${text}"`);
+    server.missing.clear();
+    await page.close();
+  }
+}
+
+const server = await serve(site);
+const browser = await launch();
+let status = 0;
+try {
+  await missingFiles(browser, server);
+  await reloadMidQuiz(browser, server);
+  await twoTabs(browser, server);
+  await pageSaysWhy(browser, server);
+  console.log('robustness: ok');
+} catch (error) {
+  console.log(`robustness: ${error.message}`);
+  status = 1;
+} finally {
+  await browser.close();
+  await server.close();
+}
+process.exit(status);

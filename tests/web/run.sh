@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# The browser build's tests: builds build/web (tools/web.sh), installs the
+# browser driver from tools/web's lock file, and runs the page in Debian's
+# Chromium: the play-through at three screens, the same pixels as the
+# headless screen, and the robustness cases.
+set -euo pipefail
+top=$(cd "$(dirname "$0")/../.." && pwd)
+cd "$top"
+started=$(date +%s)
+bash tools/web.sh --build-only
+if ! command -v npm > /dev/null; then
+  echo "web tests: npm is missing (apt-get install npm)" >&2
+  exit 1
+fi
+if [ ! -d tools/web/node_modules ] || [ tools/web/package-lock.json -nt tools/web/node_modules ]; then
+  (cd tools/web && npm ci --no-audit --no-fund --ignore-scripts --loglevel=error)
+  touch tools/web/node_modules
+fi
+cmake --build build/release -j"$(nproc)" --target quorila-webref > /dev/null
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+status=0
+node tests/web/play_through.mjs build/web || status=1
+
+# The same pixels need the same picture files: the page is served with the
+# desktop's PNG data beside the program, as the headless game reads them.
+clock=1700000000
+mkdir -p "$work/site" "$work/reference"
+for f in index.html quorila.js quorila.wasm; do ln -s "$top/build/web/$f" "$work/site/$f"; done
+for f in Bilder avatar sound; do ln -s "$top/build/release/$f" "$work/site/$f"; done
+ln -s "$top"/build/release/geschafft*.wav "$work/site/"
+(cd build/release && find Bilder avatar sound geschafft*.wav -type f | LC_ALL=C sort > "$work/site/files.txt")
+(cd build/release && ./tools/web/quorila-webref "$work/reference" 1280 800 "$clock" > /dev/null) || status=1
+node tests/web/same_pixels.mjs "$work/site" "$work/reference" 1280 800 "$clock" || status=1
+
+node tests/web/robustness.mjs build/web || status=1
+echo "web tests: $(( $(date +%s) - started )) s"
+exit "$status"

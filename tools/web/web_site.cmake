@@ -1,0 +1,26 @@
+# The browser build's program: quorila.js and quorila.wasm into the site
+# folder (VQ_WEB_SITE); tools/web.sh adds the page and the data.
+set(VQ_WEB_SITE ${CMAKE_BINARY_DIR}/site CACHE PATH "The folder the page is served from")
+set(VQ_WEB_LINK_OPTIONS
+    -sASYNCIFY -sASYNCIFY_STACK_SIZE=131072
+    -sALLOW_MEMORY_GROWTH=1 -sINITIAL_MEMORY=67108864
+    -sFORCE_FILESYSTEM=1 -sEXIT_RUNTIME=1 -sENVIRONMENT=web
+    "-sEXPORTED_RUNTIME_METHODS=['FS','ENV','addRunDependency','removeRunDependency']"
+    --pre-js ${CMAKE_SOURCE_DIR}/toolkit/platform/web/vqweb.js)
+if(TARGET quorila)
+  set_target_properties(quorila PROPERTIES SUFFIX ".js" RUNTIME_OUTPUT_DIRECTORY ${VQ_WEB_SITE}
+                        LINK_DEPENDS ${CMAKE_SOURCE_DIR}/toolkit/platform/web/vqweb.js)
+  target_link_options(quorila PRIVATE ${VQ_WEB_LINK_OPTIONS})
+endif()
+
+# The panel benchmark in the page, measured against the desktop's (the
+# figures script runs both): the same drawing on the headless back end,
+# with the same asyncify build as the game.
+add_library(vqbench STATIC tools/bench/bench_measure.cpp)
+target_include_directories(vqbench PUBLIC tools/bench)
+target_link_libraries(vqbench PUBLIC vqplatform)
+add_executable(bench_panel tools/bench/bench_panel.cpp)
+target_link_libraries(bench_panel PRIVATE vqkit vqbench)
+set_target_properties(bench_panel PROPERTIES SUFFIX ".js" RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench)
+target_link_options(bench_panel PRIVATE -sASYNCIFY -sASYNCIFY_STACK_SIZE=131072 -sALLOW_MEMORY_GROWTH=1
+                    -sINITIAL_MEMORY=67108864 -sEXIT_RUNTIME=1 -sENVIRONMENT=web)
