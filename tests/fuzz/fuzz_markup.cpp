@@ -1,6 +1,6 @@
-// Arbitrary markup laid out on a small panel by a markup view of its own
-// (a fresh table of 100 records, so that one input's many controls do not
-// slow every later one). The bytes go in as the one argument of "%s", so no
+// Arbitrary markup laid out on a small panel by one markup view, whose
+// table starts again at 100 records after an input that grew it (so that
+// one input's many controls do not slow every later one). The bytes go in as the one argument of "%s", so no
 // conversion reads an argument that was never passed; markup without
 // conversions also goes through the preparation itself, whose escaping must
 // keep every literal percent sign, and is laid out once more where the
@@ -36,6 +36,7 @@ namespace {
 
 PlainHost* g_host;
 vqView* g_panel;
+vqGUIScript* g_view;
 std::set<int> g_fonts;   // ids registered before the first input
 
 bool is_font_tag(const char* name) {
@@ -99,6 +100,7 @@ std::string prepared(const char* format, ...) {
 // What printf makes of a text whose percent signs all stand in pairs.
 std::string literal(const std::string& escaped) {
   std::string out;
+  out.reserve(escaped.size());
   for (size_t i = 0; i < escaped.size(); i++) {
     out += escaped[i];
     if (escaped[i] == '%') i++;
@@ -147,10 +149,8 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
   vqfont_register_embedded_all();
   g_panel = new vqView;
   vqgraphic_create(g_panel, "x=0,y=0,xs=120,ys=60,bgcolor=white");
-  {
-    vqGUIScript first;   // registers the markup's fonts before they are counted
-    vqscript_create(&first);
-  }
+  g_view = new vqGUIScript;
+  vqscript_create(g_view);   // registers the markup's fonts before they are counted
   for (int i = 0; i < vqfont_count(); i++) g_fonts.insert(vqfont_id_at(i));
   return 0;
 }
@@ -161,25 +161,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (skipped(text)) return 0;
   vqgraphic_select(g_panel);
   vqpxmap_clear(&g_panel->pixmap, 0xFFFFFF);
-  {
-    vqGUIScript view;
-    vqscript_create(&view);
-    vqscript_setmarkup(&view, "%s", text.c_str());
-    check_records(view);
+  vqscript_setmarkup(g_view, "%s", text.c_str());
+  check_records(*g_view);
 
-    std::string escaped(2 * text.size() + 1, '\0');
-    if (!vqcfgstr_escape(escaped.data(), escaped.size(), text.c_str())) std::abort();
-    escaped.resize(strlen(escaped.c_str()));
-    if (conversion_free(escaped.c_str())) {
-      const std::string shown = literal(escaped);
-      if (prepared(text.c_str()) != shown) std::abort();
-      // The same text again would only repeat the layout above.
-      if (shown != text) {
-        vqscript_setmarkup(&view, text.c_str());
-        check_records(view);
-      }
+  std::string escaped(2 * text.size() + 1, '\0');
+  if (!vqcfgstr_escape(escaped.data(), escaped.size(), text.c_str())) std::abort();
+  escaped.resize(strlen(escaped.c_str()));
+  if (conversion_free(escaped.c_str())) {
+    const std::string shown = literal(escaped);
+    if (prepared(text.c_str()) != shown) std::abort();
+    // The same text again would only repeat the layout above.
+    if (shown != text) {
+      vqscript_setmarkup(g_view, text.c_str());
+      check_records(*g_view);
     }
-  }   // the view's end destroys the controls of this input
+  }
+  vqscript_setmarkup(g_view, "");   // destroys the controls of this input
+  if (g_view->control_capacity > VQSCRIPT_TABLEGROWTH) vqscript_create(g_view);
   forget_new_fonts();
   return 0;
 }
