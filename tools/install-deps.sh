@@ -7,6 +7,7 @@ packages=(
   build-essential cmake pkg-config
   libsdl2-dev libsdl2-image-dev libsdl2-mixer-dev
   libfreetype-dev libfontconfig-dev zlib1g-dev fonts-liberation xfonts-base
+  libjpeg62-turbo-dev libpng-dev
   libgtest-dev clang libclang-rt-14-dev
   espeak-ng sox netpbm pngcheck ghostscript poppler-utils
   xvfb xdotool x11-apps

@@ -62,6 +62,13 @@ done
 # Our PNG through the picture decoder.
 expect 0 0 "$tool" convert q.png back.ppm
 cmp -s back.ppm p.ppm || bad "p.ppm -> png -> decoder changed the pixels"
+# The decoder's formats: their sizes from the header.
+expect 0 0 "$tool" size q.png
+[ "$(cat out.txt)" = "3 2" ] || bad "size of q.png: $(cat out.txt)"
+if pnmtojpeg p.ppm > p.jpg 2> /dev/null; then
+  expect 0 0 "$tool" size p.jpg
+  [ "$(cat out.txt)" = "3 2" ] || bad "size of p.jpg: $(cat out.txt)"
+fi
 
 echo "vqimage: $failures failures"
 [ $failures -eq 0 ]

@@ -57,3 +57,11 @@ void vqpicture_close(vqpicture* reader) {
   reader->open = false;
   reader->width = reader->height = 0;
 }
+
+bool vqpicture_size(const char* file, int* width, int* height) {
+  int w = 0, h = 0;
+  const bool ok = vqplatform_picture_size(file, &w, &h);
+  if (width) *width = w;
+  if (height) *height = h;
+  return ok;
+}

@@ -25,3 +25,7 @@ bool vqpicture_open(vqpicture* reader, const char* format, ...);
 // 0xAARRGGBB of pixel x, y; 0 outside the picture.
 uint32_t vqpicture_getpixel(const vqpicture* reader, int x, int y);
 void vqpicture_close(vqpicture* reader);
+// Width and height of a picture the reader would open, read from the file's
+// header alone where the format has one (JPEG, PNG, BMP, GIF); false when it
+// is no picture the reader opens.
+bool vqpicture_size(const char* file, int* width, int* height);

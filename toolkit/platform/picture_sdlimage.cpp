@@ -1,87 +1,43 @@
-// Picture decoding through SDL_image. Surfaces need neither a window nor
-// SDL's video system, so this serves both back ends and runs headless.
-#include "vqplatform.h"
+// The formats that SDL_image decodes for us (BMP, GIF, TGA and the rest),
+// converted to 32-bit pixels. Surfaces need neither a window nor SDL's
+// video system, so this serves both back ends and runs headless.
+#include "picture_decode.h"
 
 #include <SDL.h>
 #include <SDL_image.h>
 
-#include <cstdint>
-#include <vector>
+#include <cstring>
 
-struct vqplatform_picture {
-  int width = 0, height = 0;
-  // The converted surface itself, locked, when its rows lie without gaps
-  // (they do for 4-byte pixels): a large photograph is not copied once more.
-  SDL_Surface* surface = nullptr;
-  const uint32_t* data = nullptr;   // 0xAARRGGBB, stride = width
-  std::vector<uint32_t> copy;       // only for a surface with padded rows
-};
-
-// The decoders for JPEG and PNG are loaded once per process; BMP needs none.
-static void start_decoders() {
+uint32_t* picture_sdlimage_decode(const uint8_t* bytes, size_t size, const char* extension, int* width,
+                                  int* height) {
   static bool started = false;
-  if (started) return;
-  started = true;
-  IMG_Init(IMG_INIT_JPG | IMG_INIT_PNG);
-}
-
-vqplatform_picture* vqplatform_picture_open(const char* file, int* w, int* h) {
-  if (w) *w = 0;
-  if (h) *h = 0;
-  if (!file || !*file) return nullptr;
-  start_decoders();
-  SDL_Surface* loaded = IMG_Load(file);
-  if (!loaded) return nullptr;
-  // ARGB8888 is 0xAARRGGBB in a native-endian 32-bit word, exactly what the
-  // toolkit hands out; pictures without alpha come out opaque.
+  if (!started) {
+    started = true;
+    IMG_Init(0);
+  }
+  if (size > static_cast<size_t>(INT32_MAX)) return nullptr;
+  SDL_RWops* source = SDL_RWFromConstMem(bytes, static_cast<int>(size));
+  if (source == nullptr) return nullptr;
+  SDL_Surface* loaded = IMG_LoadTyped_RW(source, 1, extension);
+  if (loaded == nullptr) return nullptr;
+  // ARGB8888 is 0xAARRGGBB in a native-endian 32-bit word; pictures without
+  // alpha come out opaque.
   SDL_Surface* argb = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_ARGB8888, 0);
   SDL_FreeSurface(loaded);
-  if (!argb) return nullptr;
-  if (argb->w <= 0 || argb->h <= 0) {
-    SDL_FreeSurface(argb);
-    return nullptr;
-  }
-  if (SDL_LockSurface(argb) != 0) {
-    SDL_FreeSurface(argb);
-    return nullptr;
-  }
-  auto* picture = new vqplatform_picture;
-  picture->width = argb->w;
-  picture->height = argb->h;
-  if (argb->pitch == argb->w * 4) {
-    picture->surface = argb;
-    picture->data = static_cast<const uint32_t*>(argb->pixels);
-  } else {
-    picture->copy.resize(static_cast<size_t>(argb->w) * static_cast<size_t>(argb->h));
+  if (argb == nullptr) return nullptr;
+  uint32_t* pixels = nullptr;
+  const int w = argb->w, h = argb->h;
+  if (picture_size_allowed(w, h) && SDL_LockSurface(argb) == 0) {
+    pixels = picture_pixels_new(w, h);
     const auto* row = static_cast<const uint8_t*>(argb->pixels);
-    for (int y = 0; y < argb->h; ++y, row += argb->pitch) {
-      const auto* src = reinterpret_cast<const uint32_t*>(row);
-      uint32_t* dst = picture->copy.data() + static_cast<size_t>(y) * argb->w;
-      for (int x = 0; x < argb->w; ++x) dst[x] = src[x];
-    }
+    for (int y = 0; pixels != nullptr && y < h; ++y, row += argb->pitch)
+      std::memcpy(pixels + static_cast<size_t>(y) * w, row, static_cast<size_t>(w) * 4);
     SDL_UnlockSurface(argb);
-    SDL_FreeSurface(argb);
-    picture->data = picture->copy.data();
   }
-  if (w) *w = picture->width;
-  if (h) *h = picture->height;
-  return picture;
-}
-
-uint32_t vqplatform_picture_pixel(const vqplatform_picture* picture, int x, int y) {
-  if (!picture || x < 0 || y < 0 || x >= picture->width || y >= picture->height) return 0;
-  return picture->data[static_cast<size_t>(y) * picture->width + x];
-}
-
-const uint32_t* vqplatform_picture_pixels(const vqplatform_picture* picture) {
-  return picture ? picture->data : nullptr;
-}
-
-void vqplatform_picture_close(vqplatform_picture* picture) {
-  if (picture == nullptr) return;
-  if (picture->surface != nullptr) {
-    SDL_UnlockSurface(picture->surface);
-    SDL_FreeSurface(picture->surface);
+  SDL_FreeSurface(argb);
+  if (pixels != nullptr) {
+    *width = w;
+    *height = h;
   }
-  delete picture;
+  return pixels;
 }

@@ -180,6 +180,12 @@ void vqplatform_sound_stop();
 
 struct vqplatform_picture;
 vqplatform_picture* vqplatform_picture_open(const char* file, int* w, int* h);
+// The same from the file's bytes in memory (formats known by their content).
+vqplatform_picture* vqplatform_picture_open_mem(const uint8_t* bytes, size_t size, int* w, int* h);
+// Width and height from the header alone (JPEG, PNG, BMP, GIF; other formats
+// are decoded to learn them); false when it is no picture the decoder reads.
+bool vqplatform_picture_size(const char* file, int* w, int* h);
+bool vqplatform_picture_size_mem(const uint8_t* bytes, size_t size, int* w, int* h);
 // 0xAARRGGBB of pixel x, y; 0 outside the picture.
 uint32_t vqplatform_picture_pixel(const vqplatform_picture* picture, int x, int y);
 // The whole picture's pixels, row after row, stride = width (the locked data).

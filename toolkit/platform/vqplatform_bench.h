@@ -13,8 +13,9 @@ bool vqplatform_bench_reference_open(int x, int y, int w, int h);
 void vqplatform_bench_reference_frame(const uint32_t* frame, int frame_w, int frame_h);
 void vqplatform_bench_reference_close();
 
-// Picture loading (both back ends, no display): SDL_image's decode of the
-// file alone, the surface freed at once; false when it cannot decode it.
+// Picture loading (both back ends, no display): the decoder's own decode of
+// the file alone (libjpeg-turbo's 24-bit rows for JPEG, SDL_image for the
+// rest), the pixels freed at once; false when it cannot decode it.
 bool vqplatform_bench_decode(const char* file, int* w, int* h);
 // Writes w x h pixels (0x00RRGGBB, stride w) as a JPEG file of the quality
 // 1 to 100; false (and one diagnostic line) when it cannot.

@@ -5,8 +5,8 @@
 //     plain loop computing the same pixels into an array (goals: under 15 ms,
 //     at most 12 x);
 //   draw_background_fit of a 4000 x 3000 picture, against the same kind of loop;
-//   loading a 6000 x 4000 JPEG into the picture store, against SDL_image's
-//     decode of the file alone (goal: at most 2 x);
+//   loading a 6000 x 4000 JPEG into the picture store, against the JPEG
+//     decoder's own decode of the file alone (goal: at most 1.2 x);
 //   resident memory: the store before and after pictures are loaded, and the
 //     game idling after a quiz of 12 tasks, in a process of its own, on
 //     6000 x 4000 pictures and on the pictures the build paints for it when
@@ -76,7 +76,7 @@ bool report(const char* what, double game, double plain, double goal, bool* all_
   const double ratio = plain > 0 ? game / plain : 0;
   const bool met = goal <= 0 || ratio <= goal;
   std::printf("%-44s game %8.2f ms  reference %8.2f ms  ratio %5.2f x", what, game, plain, ratio);
-  if (goal > 0) std::printf("  (goal <= %.0f x: %s)", goal, met ? "met" : "MISSED");
+  if (goal > 0) std::printf("  (goal <= %g x: %s)", goal, met ? "met" : "MISSED");
   std::printf("\n");
   *all_met = *all_met && met;
   return met;
@@ -212,7 +212,7 @@ void measure_loading(int repetitions, bool* all_met) {
     vqpicture_open(&reader, "Bilder/videob_3.jpg");
     copy.push_back(time_ms([&] { store_picture(background_picture, reader); }));
   }
-  report("load_background, 6000 x 4000 JPEG", bench_median(game), bench_median(decode), 2, all_met);
+  report("load_background, 6000 x 4000 JPEG", bench_median(game), bench_median(decode), 1.2, all_met);
   std::printf("%-44s %.2f ms (first load %.2f ms)\n", "  of it the copy into the store", bench_median(copy), game[0]);
 }
 

@@ -20,8 +20,8 @@ const char kUsage[] =
     "convert  reads IN by its extension (bmp, pcx, ppm and xpm with the toolkit's\n"
     "         own readers; jpg, png and the other formats of the picture decoder)\n"
     "         and writes OUT by its extension (bmp, pcx, ppm, xpm, png, ps, pdf).\n"
-    "size     prints WIDTH HEIGHT of a bmp, pcx, ppm or xpm file as read from\n"
-    "         its header.\n"
+    "size     prints WIDTH HEIGHT of a picture as read from its header (bmp, pcx,\n"
+    "         ppm, xpm, jpg, png, gif; other formats of the decoder are decoded).\n"
     "\n"
     "Exit status: 0 done, 1 a file could not be read or written, 2 bad arguments.\n";
 
@@ -173,7 +173,11 @@ int convert(const char* in, const char* out) {
 int size(const char* file) {
   int w = 0, h = 0;
   quiet_section quiet;
-  const bool ok = vqgetpicturesizes(file, &w, &h);
+  // The toolkit's own formats by their size readers, the decoder's (JPEG,
+  // PNG, ...) from the header alone.
+  const int type = vqimage_type_of(file);
+  const bool own = type == VQIMG_BMP || type == VQIMG_PCX || type == VQIMG_PPM || type == VQIMG_XPM;
+  const bool ok = own ? vqgetpicturesizes(file, &w, &h) : vqpicture_size(file, &w, &h);
   const std::string said = quiet.end();
   if (!ok) {
     fail("read the size of", file, said);

@@ -64,3 +64,11 @@ void vqplatform_picture_close(vqplatform_picture* picture) {
   std::free(picture->data);
   delete picture;
 }
+
+// The page offers no header-only size: the size comes from decoding the
+// picture, as for a format without a header of ours on the desktop.
+bool vqplatform_picture_size(const char* file, int* w, int* h) {
+  vqplatform_picture* picture = vqplatform_picture_open(file, w, h);
+  vqplatform_picture_close(picture);
+  return picture != nullptr;
+}
