@@ -1,6 +1,7 @@
 // The game's main function: the start-up in its steps, then the main loop
 // on the three buttons ENDE, "Aufgabenauswahl?" and START.
 #include "game_data.h"
+#include "game_desktop.h"
 #include "game_io.h"
 #include "game_screen.h"
 #include "game_state.h"
@@ -70,6 +71,7 @@ void main_loop() {
 }  // namespace
 
 void game_main() {
+  if (game_answer_command_line()) return;
   game_use_data_folder();
   if (start_up()) main_loop();
   close_main_screen();

@@ -2,6 +2,7 @@
 // six graphic panels the quiz draws into.
 #include "game_screen.h"
 
+#include "game_desktop.h"
 #include "game_io.h"
 #include "game_state.h"
 #include "quiz_flow.h"
@@ -56,6 +57,7 @@ bool open_main_screen() {
   const int width = vqscreen_metric("screenxs");
   const int height = vqscreen_metric("screenys");
   if (!vqwindow_open(&main_window, window_options, width, height)) return false;
+  game_set_window_icon();
   vqscript_setmarkup(&main_markup, markup_line);
   game_io_connect(&main_markup);
   return true;

@@ -12,6 +12,7 @@ packages=(
   espeak-ng sox netpbm pngcheck ghostscript poppler-utils
   xvfb xdotool x11-apps
   emscripten binaryen chromium imagemagick nodejs
+  librsvg2-bin debhelper dpkg-dev fakeroot lintian appstream desktop-file-utils
 )
 
 missing=()

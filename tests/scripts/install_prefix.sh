@@ -20,12 +20,22 @@ desktop=$prefix/share/applications/quorila.desktop
 [ -f "$desktop" ] || fail "no desktop entry"
 grep -qx 'Exec=quorila' "$desktop" || fail "the desktop entry does not start quorila"
 if command -v desktop-file-validate > /dev/null; then
-  desktop-file-validate "$desktop" || fail "the desktop entry does not validate"
+  hints=$(desktop-file-validate "$desktop" 2>&1) || fail "the desktop entry does not validate: $hints"
+  [ -z "$hints" ] || fail "desktop-file-validate: $hints"
 fi
 icon=$prefix/share/icons/hicolor/48x48/apps/quorila.png
 [ -f "$icon" ] || fail "no icon"
 [ "$(head -c 8 "$icon" | od -An -tx1 | tr -d ' \n')" = 89504e470d0a1a0a ] || fail "the icon is no PNG"
 if command -v pngcheck > /dev/null; then pngcheck -q "$icon" || fail "pngcheck rejects the icon"; fi
+for size in 16 24 32 48 64 128 256; do
+  [ -f "$prefix/share/icons/hicolor/${size}x$size/apps/quorila.png" ] || fail "no ${size}x$size icon"
+done
+[ -f "$prefix/share/icons/hicolor/scalable/apps/quorila.svg" ] || fail "no scalable icon"
+metainfo=$prefix/share/metainfo/de.quorila.quorila.metainfo.xml
+[ -f "$metainfo" ] || fail "no metainfo"
+if command -v appstreamcli > /dev/null; then
+  appstreamcli validate --no-net --pedantic "$metainfo" > /dev/null || fail "appstreamcli rejects the metainfo"
+fi
 [ -f "$prefix/share/man/man6/quorila.6" ] || fail "no manual page"
 if command -v man > /dev/null; then
   man -l "$prefix/share/man/man6/quorila.6" 2> /dev/null | grep -q "results.csv" || fail "the manual page does not read"

@@ -45,6 +45,9 @@ struct vqplatform_backend {
 
   bool (*sound_play)(const char* wavfile);
   void (*sound_stop)();
+
+  // May stay null in a back end without window icons.
+  void (*window_set_icon)(int window, const uint32_t* argb, int w, int h);
 };
 
 #ifdef __EMSCRIPTEN__

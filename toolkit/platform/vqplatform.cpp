@@ -116,6 +116,10 @@ bool vqplatform_window_position(int window, int* x, int* y) { return backend().w
 void vqplatform_window_set_title(int window, const char* title) { backend().window_set_title(window, title); }
 void vqplatform_window_move(int window, int x, int y, int w, int h) { backend().window_move(window, x, y, w, h); }
 void vqplatform_window_focus(int window) { backend().window_focus(window); }
+void vqplatform_window_set_icon(int window, const uint32_t* argb, int w, int h) {
+  if (backend().window_set_icon != nullptr && argb != nullptr && w > 0 && h > 0)
+    backend().window_set_icon(window, argb, w, h);
+}
 void vqplatform_window_present(int window, const uint32_t* buffer, int stride, int buffer_w, int buffer_h,
                                int x, int y, int w, int h) {
   backend().window_present(window, buffer, stride, buffer_w, buffer_h, x, y, w, h);

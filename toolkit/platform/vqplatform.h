@@ -131,6 +131,10 @@ bool vqplatform_window_readback(int window, uint32_t* out, int out_w, int out_h)
 // The size of the client area's picture on the screen, in screen pixels:
 // the client size unless the window is shown scaled.
 bool vqplatform_window_shown_size(int window, int* w, int* h);
+// Puts an icon on the window for the task bar and the title bar: w x h
+// pixels 0xAARRGGBB, row after row. The back end copies what it keeps; one
+// that shows no icons accepts it all the same.
+void vqplatform_window_set_icon(int window, const uint32_t* argb, int w, int h);
 
 enum vqplatform_cursor { VQCURSOR_ARROW = 0, VQCURSOR_HAND, VQCURSOR_TEXT, VQCURSOR_WAIT,
                          VQCURSOR_SIZEWE, VQCURSOR_SIZENS, VQCURSOR_CROSS };

@@ -20,6 +20,8 @@ struct window_state {
   bool captured = false;
   int presents = 0;
   std::vector<uint32_t> pixels;
+  int icon_w = 0, icon_h = 0;
+  std::vector<uint32_t> icon;   // 0xAARRGGBB, as the program set it
 };
 
 struct headless_state {
@@ -220,6 +222,14 @@ void window_move(int window, int x, int y, int w, int h) {
   resize(window, win, w, h);
 }
 
+void window_set_icon(int window, const uint32_t* argb, int w, int h) {
+  window_state* win = find_window(window);
+  if (win == nullptr) return;
+  win->icon.assign(argb, argb + static_cast<size_t>(w) * static_cast<size_t>(h));
+  win->icon_w = w;
+  win->icon_h = h;
+}
+
 void window_focus(int window) {
   if (find_window(window) != nullptr) push(make(window, VQMSG_FOCUS));
 }
@@ -321,6 +331,7 @@ const vqplatform_backend vqplatform_headless_backend = {
     .infobox = infobox,
     .sound_play = sound_play,
     .sound_stop = sound_stop,
+    .window_set_icon = window_set_icon,
 };
 
 void vqheadless_advance(uint32_t ms) { advance(ms); }
@@ -436,6 +447,14 @@ int vqheadless_last_window() {
   for (size_t i = s.windows.size() - 1; i > 0; i--)
     if (s.windows[i].open) return static_cast<int>(i);
   return 0;
+}
+
+const std::vector<uint32_t>* vqheadless_window_icon(int window, int* w, int* h) {
+  window_state* win = find_window(window);
+  if (win == nullptr || win->icon.empty()) return nullptr;
+  if (w != nullptr) *w = win->icon_w;
+  if (h != nullptr) *h = win->icon_h;
+  return &win->icon;
 }
 
 uint32_t vqheadless_pixel(int window, int x, int y) {

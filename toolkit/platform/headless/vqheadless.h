@@ -58,6 +58,8 @@ bool vqheadless_window(int window, vqheadless_window_info* info);
 int vqheadless_last_window();    // handle of the newest open window, 0 if none
 // What the window's client area shows now (0x00RRGGBB); 0 outside it.
 uint32_t vqheadless_pixel(int window, int x, int y);
+// The icon the program put on the window (0xAARRGGBB, w x h), or null.
+const std::vector<uint32_t>* vqheadless_window_icon(int window, int* w, int* h);
 const std::vector<uint32_t>* vqheadless_screen(int window);
 void vqheadless_set_screen_size(int w, int h);
 

@@ -107,4 +107,5 @@ const vqplatform_backend vqplatform_sdl_backend = {
     .infobox = vqsdl_infobox,
     .sound_play = vqsdl_sound_play,
     .sound_stop = vqsdl_sound_stop,
+    .window_set_icon = vqsdl_window_set_icon,
 };

@@ -59,6 +59,8 @@ bool vqsdl_window_position(int window, int* x, int* y);
 void vqsdl_window_set_title(int window, const char* title);
 void vqsdl_window_move(int window, int x, int y, int w, int h);
 void vqsdl_window_focus(int window);
+// sdl_icon.cpp
+void vqsdl_window_set_icon(int window, const uint32_t* argb, int w, int h);
 void vqsdl_mouse_capture(int window, bool on);
 void vqsdl_set_cursor(int shape);
 // sdl_present.cpp
