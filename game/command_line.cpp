@@ -17,7 +17,7 @@ namespace {
 // The terminal shows UTF-8; the game's window texts are Latin-1, this is not
 // one of them.
 const char usage_text[] =
-    "Aufruf: quorila [--help | --version]\n"
+    "Aufruf: quorila [--learner NAME] [--help | --version]\n"
     "\n"
     "QUORILA, ein Zahlenreihen-Quiz: in jeder Aufgabe fehlt eine Zahl der Reihe;\n"
     "eines der sechs gelben Felder h\xC3\xA4lt sie.\n"
@@ -34,14 +34,18 @@ const char usage_text[] =
     "  VQ_PLATFORM=headless     ohne Bildschirm laufen (nur f\xC3\xBCr Tests)\n"
     "  VQ_SCALE=off|2|3|4       Fenster nicht verkleinern oder so viel vergr\xC3\xB6\xC3\x9F" "ern\n"
     "  QUORILA_TEST_HOOK=1      f\xC3\xBCr Skripte: Lage der Bedienelemente und L\xC3\xB6sungen ausgeben\n"
-    "  XDG_DATA_HOME            Ordner f\xC3\xBCr das Ergebnisprotokoll\n"
+    "  QUORILA_LEARNER=NAME     der Name des Lernenden in den Protokollen (sonst der Anmeldename)\n"
+    "  XDG_DATA_HOME            Ordner f\xC3\xBCr die Protokolle\n"
     "\n"
     "Nach jedem Quiz schreibt das Spiel eine Zeile in\n"
-    "$XDG_DATA_HOME/quorila/results.csv (meist ~/.local/share/quorila/results.csv).\n"
+    "$XDG_DATA_HOME/quorila/results.csv (meist ~/.local/share/quorila/results.csv),\n"
+    "nach jeder Aufgabe eine in tasks.csv daneben; quorila-report macht daraus\n"
+    "einen Bericht f\xC3\xBCr die Lehrkraft.\n"
     "Meldungen des Programms stehen auf der Standardausgabe.\n"
     "\n"
-    "  --help       diese Hilfe zeigen\n"
-    "  --version    die Version zeigen\n";
+    "  --learner NAME  der Name des Lernenden in den Protokollen\n"
+    "  --help          diese Hilfe zeigen\n"
+    "  --version       die Version zeigen\n";
 
 }  // namespace
 
