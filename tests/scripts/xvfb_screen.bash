@@ -76,3 +76,45 @@ open_on_screen() {
   done
   return 1
 }
+
+# until_shown TARGET DUMP CHECK...: reads the picture back with xwd (TARGET
+# is -root or "-id ID") into DUMP, again and again, until CHECK (a command,
+# called with DUMP as its last argument) accepts two reads in a row, so that
+# a picture still being drawn never passes. A loaded machine may draw late:
+# up to 30 s. Prints what the last CHECK printed; returns 1 on the timeout.
+until_shown() {
+  local target=$1 dump=$2 said="" passed=0 deadline=$((SECONDS + 30))
+  shift 2
+  while :; do
+    # shellcheck disable=SC2086 # TARGET is an option and its value
+    if xwd -silent $target > "$dump" 2> /dev/null && [ -s "$dump" ]; then
+      if said=$("$@" "$dump" 2>&1); then
+        passed=$((passed + 1))
+        [ "$passed" -ge 2 ] && { [ -n "$said" ] && echo "$said"; return 0; }
+      else
+        passed=0
+      fi
+    else
+      said="xwd could not read $target"
+      passed=0
+    fi
+    [ "$SECONDS" -ge "$deadline" ] && { echo "$said"; return 1; }
+    sleep 0.05
+  done
+}
+
+# wait_for_line FILE PATTERN [PID]: waits until FILE has a line that
+# matches PATTERN (an extended regular expression) and prints the first;
+# up to 30 s, less when the program PID has ended without printing it.
+wait_for_line() {
+  local line deadline=$((SECONDS + 30))
+  while :; do
+    line=$(grep -E -m 1 -- "$2" "$1" 2> /dev/null) && { echo "$line"; return 0; }
+    if [ -n "${3:-}" ] && ! kill -0 "$3" 2> /dev/null; then
+      line=$(grep -E -m 1 -- "$2" "$1" 2> /dev/null) && { echo "$line"; return 0; }
+      return 1
+    fi
+    [ "$SECONDS" -ge "$deadline" ] && return 1
+    sleep 0.05
+  done
+}
