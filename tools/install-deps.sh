@@ -10,6 +10,7 @@ packages=(
   libgtest-dev clang libclang-rt-14-dev
   espeak-ng sox netpbm pngcheck ghostscript poppler-utils
   xvfb xdotool x11-apps
+  libx11-dev openbox x11-utils
 )
 
 missing=()

@@ -6,6 +6,13 @@ xvfb=""
 xvfb_number_file=""
 
 stop_screen() {
+  if [ -n "${window_manager:-}" ]; then
+    kill "$window_manager" 2> /dev/null
+    wait "$window_manager" 2> /dev/null
+    window_manager=""
+  fi
+  [ -n "${wm_config:-}" ] && rm -f "$wm_config"
+  wm_config=""
   if [ -n "$xvfb" ]; then
     kill "$xvfb" 2> /dev/null
     wait "$xvfb" 2> /dev/null
@@ -117,4 +124,36 @@ wait_for_line() {
     [ "$SECONDS" -ge "$deadline" ] && return 1
     sleep 0.05
   done
+}
+
+# start_wm: starts a window manager (openbox, its own settings but for two
+# keys: Super+Up maximises, Super+F makes fullscreen) on the screen and waits
+# until it manages windows; stop_screen ends it too. Returns 1 without one.
+window_manager=""
+start_wm() {
+  command -v openbox > /dev/null || return 1
+  local attempt
+  wm_config=$(mktemp --suffix=.xml)
+  cat > "$wm_config" << 'XML'
+<?xml version="1.0" encoding="UTF-8"?>
+<openbox_config xmlns="http://openbox.org/3.4/rc">
+  <keyboard>
+    <keybind key="W-Up"><action name="ToggleMaximize"/></keybind>
+    <keybind key="W-f"><action name="ToggleFullscreen"/></keybind>
+  </keyboard>
+</openbox_config>
+XML
+  for attempt in 1 2 3; do
+    openbox --sm-disable --config-file "$wm_config" > /dev/null 2>&1 &
+    window_manager=$!
+    for _ in $(seq 200); do
+      xprop -root _NET_SUPPORTING_WM_CHECK 2> /dev/null | grep -q 'window id' && return 0
+      kill -0 "$window_manager" 2> /dev/null || break
+      sleep 0.05
+    done
+    kill "$window_manager" 2> /dev/null
+    wait "$window_manager" 2> /dev/null
+    window_manager=""
+  done
+  return 1
 }

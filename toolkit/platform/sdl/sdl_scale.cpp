@@ -2,6 +2,7 @@
 #include "sdl_scale.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <vector>
 
@@ -21,13 +22,16 @@ struct sample {
   uint32_t weight;   // share of the next one, 0..255 of 256
 };
 
-// Source sample of each shown position along one axis.
+// Source sample of each shown position along one axis: whole factors
+// repeat pixels (sharp), every other scale blends the two source pixels
+// around the shown pixel's centre.
 std::vector<sample> samples(int src, int dst, int from, int to) {
   std::vector<sample> out;
   out.reserve(static_cast<size_t>(std::max(to - from, 0)));
+  const bool whole = dst >= src && dst % src == 0;
   for (int c = from; c < to; c++) {
-    if (dst >= src) {
-      out.push_back({static_cast<int>(int64_t{c} * src / dst), 0});
+    if (whole) {
+      out.push_back({c / (dst / src), 0});
       continue;
     }
     // Centre of shown pixel c in source pixels, minus half a pixel.
@@ -124,14 +128,44 @@ void vqsdl_fit(int w, int h, int room_w, int room_h, int enlarge, int* out_w, in
   }
 }
 
+void vqsdl_enlarge(int w, int h, int room_w, int room_h, double factor, int* out_w, int* out_h) {
+  w = std::max(w, 1);
+  h = std::max(h, 1);
+  const int64_t want_w = std::llround(w * std::max(factor, 1.0)), want_h = std::llround(h * std::max(factor, 1.0));
+  if (want_w <= room_w && want_h <= room_h) {
+    *out_w = static_cast<int>(want_w);
+    *out_h = static_cast<int>(want_h);
+    return;
+  }
+  vqsdl_fit(w, h, std::max(room_w, 1), std::max(room_h, 1), 1, out_w, out_h);
+  if (*out_w < w) return;   // smaller than the client area: as fitted
+  // Larger than the client area but not as large as asked: the largest that fits.
+  if (int64_t{room_w} * h <= int64_t{room_h} * w) {
+    *out_w = room_w;
+    *out_h = static_cast<int>((int64_t{h} * room_w + w / 2) / w);
+  } else {
+    *out_h = room_h;
+    *out_w = static_cast<int>((int64_t{w} * room_h + h / 2) / h);
+  }
+  *out_w = std::min(*out_w, room_w);
+  *out_h = std::min(*out_h, room_h);
+}
+
 vqsdl_rect vqsdl_place(int w, int h, int frame_w, int frame_h) {
   if (w == frame_w && h == frame_h) return {0, 0, w, h};
-  int enlarge = std::max(1, std::min(frame_w / std::max(w, 1), frame_h / std::max(h, 1)));
+  w = std::max(w, 1);
+  h = std::max(h, 1);
   int shown_w = 0, shown_h = 0;
-  vqsdl_fit(w, h, frame_w, frame_h, enlarge, &shown_w, &shown_h);
-  // A window made to fit differs from the exact aspect by rounding only:
-  // fill it rather than leave a one-pixel bar.
-  if (shown_w < w && frame_w - shown_w <= 1 && frame_h - shown_h <= 1) return {0, 0, frame_w, frame_h};
+  if (int64_t{frame_w} * h <= int64_t{frame_h} * w) {   // the width limits
+    shown_w = frame_w;
+    shown_h = static_cast<int>(std::clamp<int64_t>((int64_t{h} * frame_w + w / 2) / w, 1, std::max(frame_h, 1)));
+  } else {
+    shown_h = frame_h;
+    shown_w = static_cast<int>(std::clamp<int64_t>((int64_t{w} * frame_h + h / 2) / h, 1, std::max(frame_w, 1)));
+  }
+  // A window made to its picture's size differs from the exact aspect by
+  // rounding only: fill it rather than leave a one-pixel bar.
+  if (frame_w - shown_w <= 1 && frame_h - shown_h <= 1) return {0, 0, frame_w, frame_h};
   return {(frame_w - shown_w) / 2, (frame_h - shown_h) / 2, shown_w, shown_h};
 }
 
@@ -147,9 +181,11 @@ void vqsdl_to_client(const vqsdl_rect& shown, int w, int h, int fx, int fy, int*
 
 vqsdl_rect vqsdl_shown_part(const vqsdl_rect& shown, int w, int h, int x, int y, int rw, int rh) {
   if (shown.w == w && shown.h == h) return {shown.x + x, shown.y + y, rw, rh};
-  // A shrunk pixel blends two neighbours: one more on each side covers them.
-  int64_t x0 = floor_div(int64_t{x} * shown.w, w) - 1, x1 = floor_div(int64_t{x + rw} * shown.w + w - 1, w) + 1;
-  int64_t y0 = floor_div(int64_t{y} * shown.h, h) - 1, y1 = floor_div(int64_t{y + rh} * shown.h + h - 1, h) + 1;
+  // A blended pixel mixes two neighbours: the shown pixels of one more
+  // source pixel on each side cover them.
+  const int64_t mx = (shown.w + w - 1) / w, my = (shown.h + h - 1) / h;
+  int64_t x0 = floor_div(int64_t{x} * shown.w, w) - mx, x1 = floor_div(int64_t{x + rw} * shown.w + w - 1, w) + mx;
+  int64_t y0 = floor_div(int64_t{y} * shown.h, h) - my, y1 = floor_div(int64_t{y + rh} * shown.h + h - 1, h) + my;
   x0 = std::max<int64_t>(x0, 0);
   y0 = std::max<int64_t>(y0, 0);
   x1 = std::min<int64_t>(x1, shown.w);
@@ -171,6 +207,35 @@ void vqsdl_stretch(const uint32_t* src, int w, int h, const vqsdl_rect& shown, c
   }
   const std::vector<sample> across = samples(w, shown.w, left, left + part.w);
   const std::vector<sample> down = samples(h, shown.h, top, top + part.h);
+  if (shown.h >= h) {
+    // Growing: each source row is stretched across once, into the kept row
+    // of its parity (so that two neighbours never push each other out), and
+    // the shown rows mix two kept rows.
+    static std::vector<uint32_t> kept[2];
+    int kept_row[2] = {-1, -1};
+    for (std::vector<uint32_t>& row : kept) row.resize(across.size());
+    auto across_row = [&](int index) -> const uint32_t* {
+      const int k = index & 1;
+      if (kept_row[k] != index) {
+        mix_across(src + static_cast<size_t>(index) * w, w, across, kept[k].data());
+        kept_row[k] = index;
+      }
+      return kept[k].data();
+    };
+    const int count = static_cast<int>(across.size());
+    for (int row = 0; row < part.h; row++) {
+      const sample& s = down[static_cast<size_t>(row)];
+      uint32_t* out = frame + static_cast<size_t>(row) * frame_stride;
+      const uint32_t* upper = across_row(s.index);
+      if (s.weight == 0) {
+        std::memcpy(out, upper, static_cast<size_t>(count) * 4);
+        continue;
+      }
+      const uint32_t* lower = across_row(s.index + 1);
+      mix_rows(upper, lower, out, 0, count - 1, s.weight);
+    }
+    return;
+  }
   const int first = across.front().index, last = std::min(across.back().index + 1, w - 1);
   static std::vector<uint32_t> blended;   // the two source rows of one shown row, mixed
   blended.resize(static_cast<size_t>(w));

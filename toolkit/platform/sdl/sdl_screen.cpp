@@ -68,6 +68,7 @@ bool vqsdl_video() {
     return false;
   }
   g_video = true;
+  vqsdl_x11_watch_connection();
   return true;
 }
 
