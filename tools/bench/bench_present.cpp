@@ -3,10 +3,13 @@
 //    own window-surface update of a window of the size it is shown at (on a
 //    small screen ours is scaled, the reference is not): the best of five
 //    rounds each, wall time and this process's processor time;
+//  - the same frame shown at each size asked for (a window resized, as when
+//    maximised or made fullscreen) against SDL's own update of a whole
+//    frame of that size in a window of that size;
 //  - processor use of an open window waiting for messages with the 10 ms
 //    tick source running, against a plain 10 ms sleep loop with and
-//    without the tick source.
-//   bench_present [idle-seconds (10)] [frames per round (60)]
+//    without the tick source (not measured for 0 seconds).
+//   bench_present [idle-seconds (10)] [frames per round (60)] [WxH ...]
 #include "bench_measure.h"
 #include "vqplatform.h"
 #include "vqplatform_bench.h"
@@ -71,6 +74,40 @@ int main(int argc, char** argv) {
               kWidth, kHeight, shown_w, shown_h, ours, reference, ours / reference);
   std::printf("  processor time of this process per frame: %.3f ms against %.3f ms; ratio %.2f\n", ours_cpu,
               reference_cpu, ours_cpu / reference_cpu);
+
+  for (int arg = 3; arg < argc; arg++) {
+    int want_w = 0, want_h = 0;
+    if (std::sscanf(argv[arg], "%dx%d", &want_w, &want_h) != 2 || want_w <= 0 || want_h <= 0) {
+      std::printf("bench_present: %s is no size WxH\n", argv[arg]);
+      return 1;
+    }
+    ours = reference = ours_cpu = reference_cpu = 1e9;
+    std::vector<uint32_t> large(static_cast<size_t>(want_w) * want_h);
+    for (size_t i = 0; i < large.size(); i++) large[i] = static_cast<uint32_t>(i * 2654435761u) & 0xFFFFFF;
+    for (int round = 0; round < kRounds; round++) {
+      int window = vqplatform_window_create("bench_present", 0, 0, kWidth, kHeight, VQWIN_TITLE, nullptr, nullptr);
+      if (window == 0) return 1;
+      if (!vqplatform_bench_show_at(window, want_w, want_h)) {
+        std::printf("bench_present: the window could not be made %dx%d\n", want_w, want_h);
+        return 1;
+      }
+      vqplatform_window_shown_size(window, &shown_w, &shown_h);
+      ours = std::min(ours, bench_measure_present(window, frame.data(), kWidth, kHeight, frames, &cpu));
+      ours_cpu = std::min(ours_cpu, cpu);
+      vqplatform_window_destroy(window);
+      if (!vqplatform_bench_reference_open(0, 0, want_w, want_h)) return 1;
+      // SDL's own update of a whole frame of the window's size: what a
+      // program that draws at the screen's resolution would pay.
+      reference = std::min(reference, bench_measure_reference(large.data(), want_w, want_h, frames, &cpu));
+      reference_cpu = std::min(reference_cpu, cpu);
+      vqplatform_bench_reference_close();
+    }
+    std::printf("present %dx%d frame in a %dx%d window (picture %dx%d): %.3f ms; SDL update of a %dx%d window: "
+                "%.3f ms; ratio %.2f; processor time ratio %.2f\n",
+                kWidth, kHeight, want_w, want_h, shown_w, shown_h, ours, want_w, want_h, reference,
+                ours / reference, ours_cpu / reference_cpu);
+  }
+  if (idle_seconds <= 0) return 0;
 
   int window = vqplatform_window_create("bench_present", 0, 0, kWidth, kHeight, VQWIN_TITLE, nullptr, nullptr);
   if (window == 0) return 1;

@@ -73,30 +73,48 @@ void mix_rows(const uint32_t* a, const uint32_t* b, uint32_t* out, int from, int
   for (; i <= to; i++) out[i] = mix(a[i], b[i], w);
 }
 
-// out[col] = line[index] mixed with line[index + 1] by the column's weight.
-void mix_across(const uint32_t* line, int w, const std::vector<sample>& across, uint32_t* out) {
+// The weights of a shown column's two source pixels, one per channel lane.
+struct column_weights {
+  uint16_t lane[8];   // four times 256 - weight, four times weight
+};
+
+std::vector<column_weights> weights_of(const std::vector<sample>& across) {
+  std::vector<column_weights> out(across.size());
+  for (size_t i = 0; i < across.size(); i++)
+    for (int k = 0; k < 4; k++) {
+      out[i].lane[k] = static_cast<uint16_t>(256 - across[i].weight);
+      out[i].lane[k + 4] = static_cast<uint16_t>(across[i].weight);
+    }
+  return out;
+}
+
+// out[col] = line[index] mixed with line[index + 1] by the column's weight
+// (weights null: every weight is 0, a plain pick).
+void mix_across(const uint32_t* line, int w, const std::vector<sample>& across, const column_weights* weights,
+                uint32_t* out) {
   const size_t count = across.size();
   size_t col = 0;
+  if (weights == nullptr) {
+    for (; col < count; col++) out[col] = line[across[col].index];
+    return;
+  }
 #if defined(__SSE2__)
-  // Two shown pixels at a time: their four source pixels in one register,
-  // each channel widened to 16 bits and weighted, then neighbours added.
+  // Two shown pixels per register: their four source pixels widened to 16
+  // bits per channel and weighted, then each pair's halves added.
   const __m128i zero = _mm_setzero_si128();
-  for (; col + 1 < count; col += 2) {
-    const sample& a = across[col];
-    const sample& b = across[col + 1];
-    if (b.index + 1 >= w) break;   // the last source pixel has no right neighbour
-    __m128i pa = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(line + a.index));
-    __m128i pb = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(line + b.index));
-    __m128i wa = _mm_unpacklo_epi64(_mm_set1_epi16(static_cast<short>(256 - a.weight)),
-                                    _mm_set1_epi16(static_cast<short>(a.weight)));
-    __m128i wb = _mm_unpacklo_epi64(_mm_set1_epi16(static_cast<short>(256 - b.weight)),
-                                    _mm_set1_epi16(static_cast<short>(b.weight)));
-    __m128i ma = _mm_mullo_epi16(_mm_unpacklo_epi8(pa, zero), wa);
-    __m128i mb = _mm_mullo_epi16(_mm_unpacklo_epi8(pb, zero), wb);
-    // lanes 0-3: a's left + right, lanes 4-7: b's left + right
-    __m128i sum = _mm_add_epi16(_mm_unpacklo_epi64(ma, mb), _mm_unpackhi_epi64(ma, mb));
-    __m128i packed = _mm_packus_epi16(_mm_srli_epi16(sum, 8), zero);
-    _mm_storel_epi64(reinterpret_cast<__m128i*>(out + col), packed);
+  auto two = [&](size_t c) {
+    const sample& a = across[c];
+    const sample& b = across[c + 1];
+    __m128i pa = _mm_unpacklo_epi8(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(line + a.index)), zero);
+    __m128i pb = _mm_unpacklo_epi8(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(line + b.index)), zero);
+    __m128i ma = _mm_mullo_epi16(pa, _mm_loadu_si128(reinterpret_cast<const __m128i*>(weights[c].lane)));
+    __m128i mb = _mm_mullo_epi16(pb, _mm_loadu_si128(reinterpret_cast<const __m128i*>(weights[c + 1].lane)));
+    return _mm_srli_epi16(_mm_add_epi16(_mm_unpacklo_epi64(ma, mb), _mm_unpackhi_epi64(ma, mb)), 8);
+  };
+  // The last source pixel has no right neighbour to load.
+  while (col + 3 < count && across[col + 3].index + 1 < w) {
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out + col), _mm_packus_epi16(two(col), two(col + 2)));
+    col += 4;
   }
 #endif
   for (; col < count; col++) {
@@ -207,6 +225,9 @@ void vqsdl_stretch(const uint32_t* src, int w, int h, const vqsdl_rect& shown, c
   }
   const std::vector<sample> across = samples(w, shown.w, left, left + part.w);
   const std::vector<sample> down = samples(h, shown.h, top, top + part.h);
+  const bool picks = shown.w >= w && shown.w % w == 0;   // a whole factor across: no blending
+  const std::vector<column_weights> weights = picks ? std::vector<column_weights>{} : weights_of(across);
+  const column_weights* weighed = picks ? nullptr : weights.data();
   if (shown.h >= h) {
     // Growing: each source row is stretched across once, into the kept row
     // of its parity (so that two neighbours never push each other out), and
@@ -217,7 +238,7 @@ void vqsdl_stretch(const uint32_t* src, int w, int h, const vqsdl_rect& shown, c
     auto across_row = [&](int index) -> const uint32_t* {
       const int k = index & 1;
       if (kept_row[k] != index) {
-        mix_across(src + static_cast<size_t>(index) * w, w, across, kept[k].data());
+        mix_across(src + static_cast<size_t>(index) * w, w, across, weighed, kept[k].data());
         kept_row[k] = index;
       }
       return kept[k].data();
@@ -246,6 +267,6 @@ void vqsdl_stretch(const uint32_t* src, int w, int h, const vqsdl_rect& shown, c
       mix_rows(line, line + w, blended.data(), first, last, s.weight);
       line = blended.data();
     }
-    mix_across(line, w, across, frame + static_cast<size_t>(row) * frame_stride);
+    mix_across(line, w, across, weighed, frame + static_cast<size_t>(row) * frame_stride);
   }
 }
