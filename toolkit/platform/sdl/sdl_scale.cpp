@@ -9,6 +9,9 @@
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
+#if defined(__x86_64__) && defined(__GNUC__)
+#include <immintrin.h>
+#endif
 
 namespace {
 
@@ -52,9 +55,36 @@ inline uint32_t mix(uint32_t a, uint32_t b, uint32_t w) {
   return (rb & 0xFF00FF) | (g & 0x00FF00);
 }
 
+#if defined(__x86_64__) && defined(__GNUC__)
+// Eight pixels at a time where the processor has AVX2 (most desktops):
+// mixing rows is most of the work of a growing picture.
+__attribute__((target("avx2"))) int mix_rows_wide(const uint32_t* a, const uint32_t* b, uint32_t* out, int from,
+                                                  int to, uint32_t w) {
+  const __m256i zero = _mm256_setzero_si256(), wb = _mm256_set1_epi16(static_cast<short>(w)),
+                wa = _mm256_set1_epi16(static_cast<short>(256 - w));
+  int i = from;
+  for (; i + 7 <= to; i += 8) {
+    __m256i pa = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(a + i));
+    __m256i pb = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(b + i));
+    __m256i lo = _mm256_add_epi16(_mm256_mullo_epi16(_mm256_unpacklo_epi8(pa, zero), wa),
+                                  _mm256_mullo_epi16(_mm256_unpacklo_epi8(pb, zero), wb));
+    __m256i hi = _mm256_add_epi16(_mm256_mullo_epi16(_mm256_unpackhi_epi8(pa, zero), wa),
+                                  _mm256_mullo_epi16(_mm256_unpackhi_epi8(pb, zero), wb));
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + i),
+                        _mm256_packus_epi16(_mm256_srli_epi16(lo, 8), _mm256_srli_epi16(hi, 8)));
+  }
+  return i;
+}
+
+const bool g_avx2 = __builtin_cpu_supports("avx2");
+#endif
+
 // out[i] = mix(a[i], b[i], w) for i in from..to.
 void mix_rows(const uint32_t* a, const uint32_t* b, uint32_t* out, int from, int to, uint32_t w) {
   int i = from;
+#if defined(__x86_64__) && defined(__GNUC__)
+  if (g_avx2) i = mix_rows_wide(a, b, out, from, to, w);
+#endif
 #if defined(__SSE2__)
   // Four pixels at a time, each channel widened to 16 bits.
   const __m128i zero = _mm_setzero_si128(), wb = _mm_set1_epi16(static_cast<short>(w)),
