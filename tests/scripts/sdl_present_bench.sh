@@ -22,12 +22,14 @@ import re, sys
 out = sys.argv[1]
 shown = re.search(r'shown at (\d+)x(\d+)', out).groups()
 assert shown == ('1024', '576'), shown
-ratio = float(re.search(r'update alone: [0-9.]+ ms; ratio ([0-9.]+)', out).group(1))
+# The processor time of this process, which other programs on a busy
+# machine disturb far less than the wall time. Windows draw through SDL's
+# plain X surface (shared memory), whose update alone costs a fraction of
+# the scaling itself when the picture shrinks: measured 1.4 ms against
+# 0.26 ms.
+ratio = float(re.search(r'per frame: [0-9.]+ ms against [0-9.]+ ms; ratio ([0-9.]+)', out).group(1))
 idle = float(re.search(r'10 ms ticks: ([0-9.]+) %', out).group(1))
-# Windows draw through SDL's plain X surface (shared memory), whose update
-# alone costs a fraction of the scaling itself when the picture shrinks:
-# measured 1.9 ms against 0.4 ms on a loaded machine.
-assert ratio < 6, f"presenting takes {ratio} times SDL's own update"
+assert ratio < 8, f"presenting takes {ratio} times the processor time of SDL's own update"
 assert idle < 3.0, f"an idle window takes {idle} % of a core"
 PY
 fi
@@ -37,8 +39,8 @@ echo "$out"
 grep -q 'VQ_SANITIZE:BOOL=ON' "$build/CMakeCache.txt" 2> /dev/null && exit 0
 python3 - "$out" << 'PY'
 import re, sys
-ratios = re.findall(r'in a (\d+x\d+) window \(picture (\d+x\d+)\).*?; ratio ([0-9.]+)', sys.argv[1])
+ratios = re.findall(r'in a (\d+x\d+) window \(picture (\d+x\d+)\).*?processor time ratio ([0-9.]+)', sys.argv[1])
 assert [(r[0], r[1]) for r in ratios] == [('1920x1050', '1867x1050'), ('3840x2160', '3840x2160')], ratios
 for size, picture, ratio in ratios:
-    assert float(ratio) < 2.5, f"presenting at {size} takes {ratio} times SDL's own update"
+    assert float(ratio) < 3, f"presenting at {size} takes {ratio} times the processor time of SDL's own update"
 PY
