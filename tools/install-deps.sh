@@ -13,6 +13,7 @@ packages=(
   xvfb xdotool x11-apps
   emscripten binaryen chromium imagemagick nodejs
   librsvg2-bin debhelper dpkg-dev fakeroot lintian appstream desktop-file-utils
+  libx11-dev openbox x11-utils
 )
 
 missing=()

@@ -33,6 +33,27 @@ TEST(SdlScale, FitToRoom) {
   }
 }
 
+TEST(SdlScale, EnlargeByAFactor) {
+  struct Case {
+    int w, h, room_w, room_h;
+    double factor;
+    int out_w, out_h;
+  };
+  const Case cases[] = {
+      {1305, 915, 3840, 2130, 2.0, 2610, 1830},   // a 3840 x 2160 screen less a title bar
+      {1305, 915, 2560, 1410, 1.33, 1736, 1217},  // fractional
+      {1305, 915, 2560, 1100, 1.5, 1569, 1100},   // not room for all of it: the largest that fits
+      {1305, 915, 1366, 740, 2.0, 1055, 740},     // not even room for the client: scaled down
+      {400, 300, 1600, 1200, 1.0, 400, 300},
+  };
+  for (const Case& c : cases) {
+    int w = 0, h = 0;
+    vqsdl_enlarge(c.w, c.h, c.room_w, c.room_h, c.factor, &w, &h);
+    EXPECT_EQ(w, c.out_w) << c.factor << " in " << c.room_w << "x" << c.room_h;
+    EXPECT_EQ(h, c.out_h) << c.factor << " in " << c.room_w << "x" << c.room_h;
+  }
+}
+
 TEST(SdlScale, PlaceInWindow) {
   struct Case {
     int w, h, frame_w, frame_h;
@@ -44,7 +65,9 @@ TEST(SdlScale, PlaceInWindow) {
       {1305, 915, 857, 600, {0, 0, 857, 600}},      // a pixel more from the desktop: still fills it
       {1305, 915, 855, 604, {0, 2, 855, 599}},      // more than rounding: bars
       {400, 300, 1000, 300, {300, 0, 400, 300}},    // bars left and right
-      {400, 300, 1000, 700, {100, 50, 800, 600}},   // grows by a whole factor only, centred
+      {400, 300, 1000, 700, {33, 0, 933, 700}},     // grows to fill the height, centred
+      {1305, 915, 1920, 1050, {211, 0, 1498, 1050}},   // maximised on a 1920 x 1080 desktop
+      {1305, 915, 2610, 1830, {0, 0, 2610, 1830}},     // twice, exactly
       {1000, 500, 500, 500, {0, 125, 500, 250}},    // shrunk, bars above and below
   };
   for (const Case& c : cases) {
@@ -124,15 +147,22 @@ TEST(SdlScale, StretchCopiesRepeatsAndBlends) {
   for (int y = 0; y < 2 * h; y++)
     for (int x = 0; x < 2 * w; x++) ASSERT_EQ(doubled[static_cast<size_t>(y) * 2 * w + x], src[(y / 2) * w + x / 2]);
 
-  const int sw = 40, sh = 24;   // about two thirds, like the game on a small screen
-  const std::vector<uint32_t> shrunk = stretched(src, w, h, {0, 0, sw, sh});
-  int worst = 0;
-  for (int y = 0; y < sh; y++)
-    for (int x = 0; x < sw; x++) {
-      uint32_t expected = bilinear(src, w, h, (x + 0.5) * w / sw - 0.5, (y + 0.5) * h / sh - 0.5);
-      worst = std::max(worst, channel_distance(shrunk[static_cast<size_t>(y) * sw + x], expected));
-    }
-  EXPECT_LE(worst, 3);   // fixed-point weights
+  // About two thirds, like the game on a small screen; 1.46 times, like the
+  // game maximised on a 1920 x 1080 desktop; wider by a whole factor but
+  // taller by a fraction.
+  const vqsdl_rect blended[] = {{0, 0, 40, 24}, {0, 0, 89, 54}, {0, 0, 3 * w, 90}};
+  for (const vqsdl_rect& shown : blended) {
+    const std::vector<uint32_t> out = stretched(src, w, h, shown);
+    int worst = 0;
+    for (int y = 0; y < shown.h; y++)
+      for (int x = 0; x < shown.w; x++) {
+        double sx = (x + 0.5) * w / shown.w - 0.5, sy = (y + 0.5) * h / shown.h - 0.5;
+        if (shown.w % w == 0) sx = x / (shown.w / w);   // whole: repeated
+        uint32_t expected = bilinear(src, w, h, sx, sy);
+        worst = std::max(worst, channel_distance(out[static_cast<size_t>(y) * shown.w + x], expected));
+      }
+    EXPECT_LE(worst, 3) << shown.w << "x" << shown.h;   // fixed-point weights
+  }
 }
 
 TEST(SdlScale, ThinLineSurvivesShrinking) {
@@ -149,7 +179,8 @@ TEST(SdlScale, ThinLineSurvivesShrinking) {
 
 TEST(SdlScale, PartialUpdateMatchesWholeRedraw) {
   const int w = 1305, h = 915;
-  const vqsdl_rect cases[] = {{0, 0, 856, 600}, {50, 0, 856, 600}, {0, 0, 2610, 1830}};
+  const vqsdl_rect cases[] = {{0, 0, 856, 600}, {50, 0, 856, 600}, {0, 0, 2610, 1830}, {211, 0, 1498, 1050},
+                              {0, 0, 3001, 2104}};
   const vqsdl_rect rects[] = {{0, 0, 1, 1}, {1304, 914, 1, 1}, {100, 200, 77, 3}, {640, 0, 2, 915}, {0, 450, 1305, 1}};
   for (const vqsdl_rect& shown : cases) {
     std::vector<uint32_t> picture = noise(w, h, 1);

@@ -68,44 +68,50 @@ finish_demo() {
   [ "$status" -eq 0 ] || { echo "Escape ended the demo with status $status"; cat "$work/out"; exit 1; }
 }
 
+# looks before DUMP: the window shows the demo's panels and no cross yet;
+# looks after BEFORE DUMP: the two crosses are there, centred on the clicked
+# pixels, and nothing beside them changed.
+looks() {
+  python3 - "$source_dir/tests/scripts" "$@" << 'PY'
+import sys
+sys.path.insert(0, sys.argv[1])
+from xwd_dump import Dump
+mode, shot = sys.argv[2], Dump(sys.argv[-1])
+assert (shot.width, shot.height) == (640, 480), (shot.width, shot.height)
+red = (255, 0, 0)
+assert shot.at(600, 10) == (216, 216, 216), f"main panel background is {shot.at(600, 10)}"
+for cx, cy in [(150, 240), (600, 465)]:
+    cross = [(cx + d, cy) for d in range(-5, 6)] + [(cx, cy + d) for d in range(-5, 6)]
+    if mode == 'before':
+        assert shot.at(cx, cy) != red, f"{cx},{cy} is red before the click"
+        continue
+    before = Dump(sys.argv[3])
+    wrong = [(x, y, shot.at(x, y)) for x, y in cross if shot.at(x, y) != red]
+    assert not wrong, f"cross at {cx},{cy}: not red at {wrong[:4]}"
+    for x, y in [(cx + 7, cy), (cx, cy - 7), (cx + 2, cy + 2)]:
+        assert shot.at(x, y) == before.at(x, y), f"{x},{y} changed though it is off the cross"
+PY
+}
+
 echo "--- a click lands on its client pixel (the test display)"
 if [ -z "${DISPLAY:-}" ] || ! xdotool getdisplaygeometry > /dev/null 2>&1; then
   start_screen 1280x1024 || { echo "no X display and Xvfb did not start: skipped"; exit 77; }
 fi
 start_demo "panel demo" --window "panel demo,x=40,y=30,xs=640,ys=480,bgcolor=d8d8d8"
 wait_line "window 640 480"
-sleep 0.3
-xwd -silent -id "$id" > "$work/before.xwd"
+until_shown "-id $id" "$work/before.xwd" looks before || exit 1
 xdotool mousemove --window "$id" 150 240 click 1
 wait_line "click 150 240"
 xdotool mousemove --window "$id" 600 465 click 1
 wait_line "click 600 465"
-sleep 0.3
-xwd -silent -id "$id" > "$work/after.xwd"
+until_shown "-id $id" "$work/after.xwd" looks after "$work/before.xwd" || exit 1
 finish_demo
-python3 - "$source_dir/tests/scripts" "$work/before.xwd" "$work/after.xwd" << 'PY' || exit 1
-import sys
-sys.path.insert(0, sys.argv[1])
-from xwd_dump import Dump
-before, after = Dump(sys.argv[2]), Dump(sys.argv[3])
-assert (after.width, after.height) == (640, 480), (after.width, after.height)
-red = (255, 0, 0)
-assert after.at(600, 10) == (216, 216, 216), f"main panel background is {after.at(600, 10)}"
-for cx, cy in [(150, 240), (600, 465)]:
-    assert before.at(cx, cy) != red, f"{cx},{cy} was red before the click"
-    cross = [(cx + d, cy) for d in range(-5, 6)] + [(cx, cy + d) for d in range(-5, 6)]
-    wrong = [(x, y, after.at(x, y)) for x, y in cross if after.at(x, y) != red]
-    assert not wrong, f"cross at {cx},{cy}: not red at {wrong[:4]}"
-    for x, y in [(cx + 7, cy), (cx, cy - 7), (cx + 2, cy + 2)]:
-        assert after.at(x, y) == before.at(x, y), f"{x},{y} changed though it is off the cross"
-print("both crosses are centred on the clicked client pixels")
-PY
+echo "both crosses are centred on the clicked client pixels"
 
 echo "--- scaled to fit a 1024 x 600 screen"
 start_screen 1024x600 || { echo "Xvfb did not start for the small screen: skipped"; exit 77; }
 start_demo "panel demo big" --window "panel demo big,x=0,y=0,xs=1305,ys=915,bgcolor=d8d8d8" --shot "$work/shot.png"
 wait_line "window 1305 915"
-sleep 0.3
 eval "$(xdotool getwindowgeometry --shell "$id")"
 echo "the 1305 x 915 window is shown $WIDTH x $HEIGHT at $X,$Y"
 # The screen pixel that shows client pixel (400, 500), and the client pixel

@@ -21,23 +21,14 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# check SCREEN WIDTH HEIGHT VQ_SCALE EXPECT(fit|exact|double)
-check() {
-  local screen=$1 w=$2 h=$3 scale=$4 expect=$5
-  echo "--- $w x $h on a $screen screen, VQ_SCALE=$scale"
-  local id rc=0
-  open_on_screen "$screen" vqplatform_check "$work/out" \
-    env VQ_PLATFORM=sdl VQ_SCALE=$scale "$build/tools/vqplatform_check" "$w" "$h" 20 || rc=$?
-  [ "$rc" -eq 77 ] && { echo "Xvfb did not start: skipped"; exit 77; }
-  [ "$rc" -eq 0 ] || exit 1
-  id=$window_id
-  sleep 0.5
+# shows_scaled SCREEN WIDTH HEIGHT EXPECT DUMP: the window $id is placed and
+# sized as EXPECT says and the screen dump DUMP shows the presented squares
+# through its scale; prints the screen point of a click and the client pixel
+# it must reach.
+shows_scaled() {
   local X Y WIDTH HEIGHT SCREEN WINDOW
-  eval "$(xdotool getwindowgeometry --shell "$id")"
-  xwd -silent -root > "$work/root.xwd"
-  local click
-  click=$(python3 - "$source_dir/tests/scripts" "$work/root.xwd" "$screen" "$w" "$h" "$X" "$Y" "$WIDTH" "$HEIGHT" \
-          "$expect" "$work/out" << 'PY'
+  eval "$(xdotool getwindowgeometry --shell "$id")" || return 1
+  python3 - "$source_dir/tests/scripts" "$5" "$1" "$2" "$3" "$X" "$Y" "$WIDTH" "$HEIGHT" "$4" "$work/out" << 'PY'
 import sys
 sys.path.insert(0, sys.argv[1])
 from xwd_dump import Dump
@@ -74,16 +65,30 @@ for cx, cy in points:
     if screen.at(px, py) != color(cx, cy):
         bad.append((cx, cy, screen.at(px, py), color(cx, cy)))
 assert not bad, f"{len(bad)} of {len(points)} points wrong, first {bad[:3]}"
-print(f"{W}x{H} at {X},{Y}: {len(points)} points show the presented picture", file=sys.stderr)
+print(f"{W}x{H} at {X},{Y}: {len(points)} points show the presented picture")
 # A click on a screen pixel must reach the client pixel whose centre is nearest.
 sx, sy = X + W * 37 // 100, Y + H * 61 // 100
 ex, ey = (2 * (sx - X) + 1) * w // (2 * W), (2 * (sy - Y) + 1) * h // (2 * H)
 print(sx, sy, ex, ey)
 PY
-  ) || exit 1
-  set -- $click
+}
+
+# check SCREEN WIDTH HEIGHT VQ_SCALE EXPECT(fit|exact|double)
+check() {
+  local screen=$1 w=$2 h=$3 scale=$4 expect=$5
+  echo "--- $w x $h on a $screen screen, VQ_SCALE=$scale"
+  local id rc=0
+  open_on_screen "$screen" vqplatform_check "$work/out" \
+    env VQ_PLATFORM=sdl VQ_SCALE=$scale "$build/tools/vqplatform_check" "$w" "$h" 90 || rc=$?
+  [ "$rc" -eq 77 ] && { echo "Xvfb did not start: skipped"; exit 77; }
+  [ "$rc" -eq 0 ] || exit 1
+  id=$window_id
+  local click
+  click=$(until_shown -root "$work/root.xwd" shows_scaled "$screen" "$w" "$h" "$expect") || { echo "$click"; exit 1; }
+  echo "${click%$'\n'*}"
+  set -- ${click##*$'\n'}
   xdotool mousemove "$1" "$2" click 1
-  sleep 0.3
+  wait_for_line "$work/out" "^button 1 up at" "$program" > /dev/null || { echo "the click did not arrive"; exit 1; }
   xdotool key --window "$id" Escape
   wait "$program"
   local status=$?

@@ -6,6 +6,13 @@ xvfb=""
 xvfb_number_file=""
 
 stop_screen() {
+  if [ -n "${window_manager:-}" ]; then
+    kill "$window_manager" 2> /dev/null
+    wait "$window_manager" 2> /dev/null
+    window_manager=""
+  fi
+  [ -n "${wm_config:-}" ] && rm -f "$wm_config"
+  wm_config=""
   if [ -n "$xvfb" ]; then
     kill "$xvfb" 2> /dev/null
     wait "$xvfb" 2> /dev/null
@@ -73,6 +80,80 @@ open_on_screen() {
     kill "$program" 2> /dev/null
     wait "$program" 2> /dev/null
     program=""
+  done
+  return 1
+}
+
+# until_shown TARGET DUMP CHECK...: reads the picture back with xwd (TARGET
+# is -root or "-id ID") into DUMP, again and again, until CHECK (a command,
+# called with DUMP as its last argument) accepts two reads in a row, so that
+# a picture still being drawn never passes. A loaded machine may draw late:
+# up to 30 s. Prints what the last CHECK printed; returns 1 on the timeout.
+until_shown() {
+  local target=$1 dump=$2 said="" passed=0 deadline=$((SECONDS + 30))
+  shift 2
+  while :; do
+    # shellcheck disable=SC2086 # TARGET is an option and its value
+    if xwd -silent $target > "$dump" 2> /dev/null && [ -s "$dump" ]; then
+      if said=$("$@" "$dump" 2>&1); then
+        passed=$((passed + 1))
+        [ "$passed" -ge 2 ] && { [ -n "$said" ] && echo "$said"; return 0; }
+      else
+        passed=0
+      fi
+    else
+      said="xwd could not read $target"
+      passed=0
+    fi
+    [ "$SECONDS" -ge "$deadline" ] && { echo "$said"; return 1; }
+    sleep 0.05
+  done
+}
+
+# wait_for_line FILE PATTERN [PID]: waits until FILE has a line that
+# matches PATTERN (an extended regular expression) and prints the first;
+# up to 30 s, less when the program PID has ended without printing it.
+wait_for_line() {
+  local line deadline=$((SECONDS + 30))
+  while :; do
+    line=$(grep -E -m 1 -- "$2" "$1" 2> /dev/null) && { echo "$line"; return 0; }
+    if [ -n "${3:-}" ] && ! kill -0 "$3" 2> /dev/null; then
+      line=$(grep -E -m 1 -- "$2" "$1" 2> /dev/null) && { echo "$line"; return 0; }
+      return 1
+    fi
+    [ "$SECONDS" -ge "$deadline" ] && return 1
+    sleep 0.05
+  done
+}
+
+# start_wm: starts a window manager (openbox, its own settings but for two
+# keys: Super+Up maximises, Super+F makes fullscreen) on the screen and waits
+# until it manages windows; stop_screen ends it too. Returns 1 without one.
+window_manager=""
+start_wm() {
+  command -v openbox > /dev/null || return 1
+  local attempt
+  wm_config=$(mktemp --suffix=.xml)
+  cat > "$wm_config" << 'XML'
+<?xml version="1.0" encoding="UTF-8"?>
+<openbox_config xmlns="http://openbox.org/3.4/rc">
+  <keyboard>
+    <keybind key="W-Up"><action name="ToggleMaximize"/></keybind>
+    <keybind key="W-f"><action name="ToggleFullscreen"/></keybind>
+  </keyboard>
+</openbox_config>
+XML
+  for attempt in 1 2 3; do
+    openbox --sm-disable --config-file "$wm_config" > /dev/null 2>&1 &
+    window_manager=$!
+    for _ in $(seq 200); do
+      xprop -root _NET_SUPPORTING_WM_CHECK 2> /dev/null | grep -q 'window id' && return 0
+      kill -0 "$window_manager" 2> /dev/null || break
+      sleep 0.05
+    done
+    kill "$window_manager" 2> /dev/null
+    wait "$window_manager" 2> /dev/null
+    window_manager=""
   done
   return 1
 }

@@ -106,11 +106,16 @@ enum vqplatform_winflags : unsigned {
 // "vqplatform: no display (...); set VQ_PLATFORM=headless ...").
 //
 // A client area larger than the screen's usable area is shown scaled down to
-// fit (aspect kept, letterboxed when the frame is larger), and mouse positions
-// are mapped back, so everything above this layer sees the exact client size
-// in client pixels. VQ_SCALE=off turns this off; VQ_SCALE=2 (3, 4) asks for a
-// whole-factor enlargement where the screen has room for it, which "auto",
-// the default, does only on a screen of twice the usual pixel density.
+// fit, and on a work area larger than about 1920 x 1080 a window starts
+// enlarged in proportion (from 1.25 times on); a framed window can be
+// resized, maximised and made fullscreen (F11) by its user, its picture
+// following letterboxed, and mouse positions are mapped back, so everything
+// above this layer sees the exact client size in client pixels (a
+// VQWIN_RESIZABLE window shown unscaled gets the new client size instead).
+// VQ_SCALE=off turns the scaling at start off; VQ_SCALE=2 (3, 4) asks for a
+// whole-factor enlargement where the screen has room for it. When the
+// connection to the display is lost the program ends at once with status 1
+// and one line on standard output.
 int vqplatform_window_create(const char* title, int x, int y, int w, int h,
                              unsigned flags, vqplatform_winproc proc, void* object);
 void vqplatform_window_destroy(int window);

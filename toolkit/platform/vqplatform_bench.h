@@ -12,6 +12,10 @@ bool vqplatform_bench_reference_open(int x, int y, int w, int h);
 // frame_w) into the window surface and updates the window.
 void vqplatform_bench_reference_frame(const uint32_t* frame, int frame_w, int frame_h);
 void vqplatform_bench_reference_close();
+// Resizes a window of ours as its user would, so that its picture is shown
+// at w x h (scaled, letterboxed where the aspect differs); false where it
+// cannot (no SDL display, or the desktop refused the size).
+bool vqplatform_bench_show_at(int window, int w, int h);
 
 // Picture loading (both back ends, no display): the decoder's own decode of
 // the file alone (libjpeg-turbo's 24-bit rows for JPEG, SDL_image for the

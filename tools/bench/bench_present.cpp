@@ -1,12 +1,16 @@
 // Presenting and idling on the real back end, each beside its reference:
 //  - a full 1280 x 720 frame through vqplatform_window_present against SDL's
-//    own window-surface update of a window of the size it is shown at (on a
-//    small screen ours is scaled, the reference is not): the best of five
-//    rounds each, wall time and this process's processor time;
+//    own window-surface update of a whole frame in a window of the size it
+//    is shown at (on a small or a large screen ours is scaled, the reference
+//    is not): the best of five rounds each, wall time and this process's
+//    processor time;
+//  - the same frame shown at each size asked for (a window resized, as when
+//    maximised or made fullscreen) against SDL's own update of a whole
+//    frame of that size in a window of that size;
 //  - processor use of an open window waiting for messages with the 10 ms
 //    tick source running, against a plain 10 ms sleep loop with and
-//    without the tick source.
-//   bench_present [idle-seconds (10)] [frames per round (60)]
+//    without the tick source (not measured for 0 seconds).
+//   bench_present [idle-seconds (10)] [frames per round (60)] [WxH ...]
 #include "bench_measure.h"
 #include "vqplatform.h"
 #include "vqplatform_bench.h"
@@ -38,6 +42,12 @@ void wait_pass(void* context) {
 
 void sleep_pass(void*) { vqplatform_sleep(10); }
 
+std::vector<uint32_t> pattern(int w, int h) {
+  std::vector<uint32_t> frame(static_cast<size_t>(w) * h);
+  for (size_t i = 0; i < frame.size(); i++) frame[i] = static_cast<uint32_t>(i * 2654435761u) & 0xFFFFFF;
+  return frame;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -48,8 +58,7 @@ int main(int argc, char** argv) {
   vqplatform_screen_size(&sw, &sh);
   std::printf("back end %s, screen %dx%d\n", vqplatform_backend_name(), sw, sh);
 
-  std::vector<uint32_t> frame(static_cast<size_t>(kWidth) * kHeight);
-  for (size_t i = 0; i < frame.size(); i++) frame[i] = static_cast<uint32_t>(i * 2654435761u) & 0xFFFFFF;
+  const std::vector<uint32_t> frame = pattern(kWidth, kHeight);
 
   // Rounds alternate so that both sides see the same machine load; each
   // window is alone on the screen while it is measured.
@@ -63,7 +72,10 @@ int main(int argc, char** argv) {
     ours_cpu = std::min(ours_cpu, cpu);
     vqplatform_window_destroy(window);
     if (vqplatform_is_headless() || !vqplatform_bench_reference_open(0, 0, shown_w, shown_h)) continue;
-    reference = std::min(reference, bench_measure_reference(frame.data(), kWidth, kHeight, frames, &cpu));
+    // SDL's own update of a whole frame of the window's size: what a
+    // program that draws at the screen's resolution would pay.
+    const std::vector<uint32_t> shown_frame = pattern(shown_w, shown_h);
+    reference = std::min(reference, bench_measure_reference(shown_frame.data(), shown_w, shown_h, frames, &cpu));
     reference_cpu = std::min(reference_cpu, cpu);
     vqplatform_bench_reference_close();
   }
@@ -71,6 +83,37 @@ int main(int argc, char** argv) {
               kWidth, kHeight, shown_w, shown_h, ours, reference, ours / reference);
   std::printf("  processor time of this process per frame: %.3f ms against %.3f ms; ratio %.2f\n", ours_cpu,
               reference_cpu, ours_cpu / reference_cpu);
+
+  for (int arg = 3; arg < argc; arg++) {
+    int want_w = 0, want_h = 0;
+    if (std::sscanf(argv[arg], "%dx%d", &want_w, &want_h) != 2 || want_w <= 0 || want_h <= 0) {
+      std::printf("bench_present: %s is no size WxH\n", argv[arg]);
+      return 1;
+    }
+    ours = reference = ours_cpu = reference_cpu = 1e9;
+    const std::vector<uint32_t> large = pattern(want_w, want_h);
+    for (int round = 0; round < kRounds; round++) {
+      int window = vqplatform_window_create("bench_present", 0, 0, kWidth, kHeight, VQWIN_TITLE, nullptr, nullptr);
+      if (window == 0) return 1;
+      if (!vqplatform_bench_show_at(window, want_w, want_h)) {
+        std::printf("bench_present: the window could not be made %dx%d\n", want_w, want_h);
+        return 1;
+      }
+      vqplatform_window_shown_size(window, &shown_w, &shown_h);
+      ours = std::min(ours, bench_measure_present(window, frame.data(), kWidth, kHeight, frames, &cpu));
+      ours_cpu = std::min(ours_cpu, cpu);
+      vqplatform_window_destroy(window);
+      if (!vqplatform_bench_reference_open(0, 0, want_w, want_h)) return 1;
+      reference = std::min(reference, bench_measure_reference(large.data(), want_w, want_h, frames, &cpu));
+      reference_cpu = std::min(reference_cpu, cpu);
+      vqplatform_bench_reference_close();
+    }
+    std::printf("present %dx%d frame in a %dx%d window (picture %dx%d): %.3f ms; SDL update of a %dx%d window: "
+                "%.3f ms; ratio %.2f; processor time ratio %.2f\n",
+                kWidth, kHeight, want_w, want_h, shown_w, shown_h, ours, want_w, want_h, reference,
+                ours / reference, ours_cpu / reference_cpu);
+  }
+  if (idle_seconds <= 0) return 0;
 
   int window = vqplatform_window_create("bench_present", 0, 0, kWidth, kHeight, VQWIN_TITLE, nullptr, nullptr);
   if (window == 0) return 1;

@@ -42,6 +42,7 @@ void proc(void*, const vqplatform_msg* msg) {
     case VQMSG_SIZE: std::printf("size %dx%d\n", msg->width, msg->height); break;
     case VQMSG_ACTIVATE: std::printf("activate\n"); break;
     case VQMSG_FOCUS: std::printf("focus\n"); break;
+    case VQMSG_UNFOCUS: std::printf("unfocus\n"); break;
     case VQMSG_CLOSE:
       std::printf("close request\n");
       g_done = true;

@@ -1,6 +1,7 @@
 // Opens one window on the real back end, shows four colored quarters in it
 // and keeps it alive for the given seconds, so that a script can look at it
-// from outside (xwd) and play the user (xdotool). Prints what it receives.
+// from outside (xwd) and play the user (xdotool). Prints what it receives;
+// Escape or a close request ends it early.
 //   vqwindow_check [seconds]
 #include "vqevent.h"
 #include "vqframe.h"
@@ -22,7 +23,10 @@ void proc(void*, const vqplatform_msg* msg) {
       vqplatform_window_present(g_window, g_pixels.data(), kWidth, kWidth, kHeight, 0, 0, kWidth, kHeight);
       break;
     case VQMSG_BUTTONDOWN: std::printf("button %d down at %d,%d\n", msg->button, msg->x, msg->y); break;
-    case VQMSG_KEYDOWN: std::printf("key %d down\n", msg->key); break;
+    case VQMSG_KEYDOWN:
+      std::printf("key %d down\n", msg->key);
+      if (msg->key == 27) vqquit();
+      break;
     case VQMSG_CLOSE:
       std::printf("close request\n");
       vqquit();

@@ -44,6 +44,11 @@ void on_button(const SDL_MouseButtonEvent& ev) {
 
 void on_key(const SDL_KeyboardEvent& ev) {
   const int window = vqsdl_handle_of(ev.windowID);
+  // F11 switches fullscreen, as on every desktop; the program never sees it.
+  if (ev.keysym.sym == SDLK_F11 && (ev.keysym.mod & (KMOD_CTRL | KMOD_ALT | KMOD_SHIFT)) == 0) {
+    if (ev.type == SDL_KEYDOWN && ev.repeat == 0) vqsdl_toggle_fullscreen(window);
+    return;
+  }
   if (int key = vqsdl_keycode(ev.keysym.sym)) {
     vqplatform_msg msg = make(window, ev.type == SDL_KEYDOWN ? VQMSG_KEYDOWN : VQMSG_KEYUP);
     msg.key = key;

@@ -18,6 +18,8 @@ struct sdl_window {
   int frame_w = 0, frame_h = 0;         // the SDL window's size in pixels, as last laid out
   bool follows = false;                 // a user's resize changes the client size
   bool first_drop = true;               // the next dropped file is the first of its drop
+  bool fullscreen = false;              // made fullscreen by the back end itself (no window manager)
+  SDL_Rect windowed{};                  // where it was before that
 };
 
 // The window of a handle, or null.
@@ -63,6 +65,15 @@ void vqsdl_window_focus(int window);
 void vqsdl_window_set_icon(int window, const uint32_t* argb, int w, int h);
 void vqsdl_mouse_capture(int window, bool on);
 void vqsdl_set_cursor(int shape);
+void vqsdl_toggle_fullscreen(int window);   // F11
+// sdl_x11.cpp: what SDL does not offer on X. Each is false (and does
+// nothing) off X or without a window manager.
+// The frame the window manager will give this (not yet shown) window.
+bool vqsdl_x11_frame(SDL_Window* window, int* left, int* top, int* right, int* bottom);
+// Asks the window manager to switch the window's fullscreen state.
+bool vqsdl_x11_toggle_fullscreen(SDL_Window* window);
+// From now on a lost connection to the X display ends the program at once.
+void vqsdl_x11_watch_connection();
 // sdl_present.cpp
 void vqsdl_window_present(int window, const uint32_t* buffer, int stride, int buffer_w, int buffer_h, int x, int y,
                           int w, int h);

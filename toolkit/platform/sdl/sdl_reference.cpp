@@ -39,3 +39,19 @@ void vqplatform_bench_reference_close() {
   if (g_reference != nullptr) SDL_DestroyWindow(g_reference);
   g_reference = nullptr;
 }
+
+bool vqplatform_bench_show_at(int window, int w, int h) {
+  sdl_window* win = vqsdl_window(window);
+  if (vqplatform_is_headless() || win == nullptr) return false;
+  SDL_SetWindowSize(win->window, w, h);
+  // The desktop reports the new size back; what arrives meanwhile is handled.
+  for (int wait = 0; wait < 100; wait++) {
+    vqplatform_msg msg;
+    while (vqplatform_peek_message(&msg)) vqplatform_dispatch(&msg);
+    int fw = 0, fh = 0;
+    SDL_GetWindowSizeInPixels(win->window, &fw, &fh);
+    if (fw == w && fh == h) return true;
+    SDL_Delay(10);
+  }
+  return false;
+}

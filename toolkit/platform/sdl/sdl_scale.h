@@ -14,9 +14,15 @@ struct vqsdl_rect {
 // room allows; else scaled down to fit, aspect kept.
 void vqsdl_fit(int w, int h, int room_w, int room_h, int enlarge, int* out_w, int* out_h);
 
+// The size to show a client area of w x h at `factor` times (1 or more, not
+// necessarily whole) in a room of room_w x room_h: as asked where it fits,
+// else the largest size with the client's aspect that fits (scaled down
+// below the client size when even that does not fit).
+void vqsdl_enlarge(int w, int h, int room_w, int room_h, double factor, int* out_w, int* out_h);
+
 // Where the picture of a w x h client area lies in a window of frame_w x
 // frame_h: all of it when the sizes agree, else the largest picture that
-// keeps the aspect (growing by whole factors only), centred.
+// keeps the aspect, centred (letterboxed).
 vqsdl_rect vqsdl_place(int w, int h, int frame_w, int frame_h);
 
 // The client pixel that window point fx, fy shows (outside the picture the
@@ -28,8 +34,8 @@ vqsdl_rect vqsdl_shown_part(const vqsdl_rect& shown, int w, int h, int x, int y,
 
 // Draws the window pixels `part` (inside `shown`) from the whole client
 // picture src (w x h, stride w) to frame, which points at the window pixel
-// part.x, part.y (stride in pixels): copied when
-// the sizes agree, pixels repeated when it grows, bilinear when it shrinks,
-// so that thin lines stay visible.
+// part.x, part.y (stride in pixels): copied when the sizes agree, pixels
+// repeated when it grows by a whole factor (sharp), bilinear otherwise
+// (smooth, and thin lines stay visible when it shrinks).
 void vqsdl_stretch(const uint32_t* src, int w, int h, const vqsdl_rect& shown, const vqsdl_rect& part,
                    uint32_t* frame, int frame_stride);

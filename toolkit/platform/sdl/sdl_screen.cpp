@@ -46,6 +46,11 @@ bool vqsdl_video() {
   // window also counts as a click.
   SDL_SetHint(SDL_HINT_MOUSE_DOUBLE_CLICK_RADIUS, "4");
   SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+  // A window's surface stays the plain one of its own X window: with the
+  // accelerated kind SDL replaces the first X window of every program by
+  // another one (made for OpenGL) when it first draws, so that the desktop
+  // sees a window come and go, and scripts that found the first lose it.
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   const char* problem = nullptr;
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
     problem = SDL_GetError();
@@ -63,6 +68,7 @@ bool vqsdl_video() {
     return false;
   }
   g_video = true;
+  vqsdl_x11_watch_connection();
   return true;
 }
 

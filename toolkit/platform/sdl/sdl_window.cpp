@@ -1,9 +1,11 @@
 // Desktop windows: creation with an exact client size, placement (scaled to
-// fit when the screen is too small), and the window operations.
+// fit a small screen, enlarged on a large one), fullscreen, and the window
+// operations.
 #include "sdl_internal.h"
 #include "sdl_text.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -19,14 +21,14 @@ bool framed(unsigned flags) {
   return (flags & (VQWIN_POPUP | VQWIN_FULLSCREEN)) == 0 && (flags & (VQWIN_TITLE | VQWIN_RESIZABLE)) != 0;
 }
 
-// 0: never scale; otherwise the whole factor to enlarge by where there is room.
-int scale_mode() {
-  const char* wanted = std::getenv("VQ_SCALE");
-  if (wanted != nullptr && std::strcmp(wanted, "off") == 0) return 0;
-  if (wanted != nullptr && wanted[0] >= '1' && wanted[0] <= '4' && wanted[1] == 0) return wanted[0] - '0';
-  float dpi = 0;
-  if (SDL_GetDisplayDPI(0, &dpi, nullptr, nullptr) != 0 || dpi <= 0) return 1;
-  return std::clamp(static_cast<int>((dpi + 24) / 96), 1, 4);
+// The enlargement a window starts with where the work area has room.
+// Programs are laid out for a desktop of about 1920 x 1080; a larger work
+// area enlarges their windows in proportion, from 1.25 times on (less would
+// only blur), and a factor near a whole one is taken whole (sharper).
+double screen_factor(const SDL_Rect& room) {
+  const double factor = std::min(room.w / 1920.0, room.h / 1080.0);
+  if (factor < 1.25) return 1;
+  return std::fabs(factor - std::round(factor)) <= 0.1 ? std::round(factor) : factor;
 }
 
 struct placement {
@@ -35,21 +37,26 @@ struct placement {
 };
 
 // Where the client area of win goes for an outer top-left x, y with the
-// given frame: as asked when it fits, else scaled and centred in the room.
+// given frame: as asked when it fits and the screen is of the usual size,
+// else scaled and centred in the room. VQ_SCALE=off never scales,
+// VQ_SCALE=N asks for N times where there is room.
 placement place(sdl_window& win, int x, int y, int left, int top, int right, int bottom) {
   placement p{x + left, y + top, win.width, win.height};
-  const bool resizable = (win.flags & VQWIN_RESIZABLE) != 0;
-  win.follows = resizable;
-  const int mode = scale_mode();
-  if (mode == 0) return p;
+  win.follows = (win.flags & VQWIN_RESIZABLE) != 0;
+  const char* wanted = std::getenv("VQ_SCALE");
+  if (wanted != nullptr && std::strcmp(wanted, "off") == 0) return p;
   SDL_Rect room;
   bool whole = (win.flags & VQWIN_FULLSCREEN) != 0;
   if ((whole ? SDL_GetDisplayBounds(0, &room) : SDL_GetDisplayUsableBounds(0, &room)) != 0) return p;
-  vqsdl_fit(win.width, win.height, room.w - left - right, room.h - top - bottom, mode, &p.w, &p.h);
+  const int room_w = room.w - left - right, room_h = room.h - top - bottom;
+  if (wanted != nullptr && wanted[0] >= '1' && wanted[0] <= '4' && wanted[1] == 0)
+    vqsdl_fit(win.width, win.height, room_w, room_h, wanted[0] - '0', &p.w, &p.h);
+  else
+    vqsdl_enlarge(win.width, win.height, room_w, room_h, screen_factor(room), &p.w, &p.h);
   if (p.w == win.width && p.h == win.height) return p;
   win.follows = false;
-  p.x = room.x + (room.w - p.w - left - right) / 2 + left;
-  p.y = room.y + (room.h - p.h - top - bottom) / 2 + top;
+  p.x = room.x + (room_w - p.w) / 2 + left;
+  p.y = room.y + (room_h - p.h) / 2 + top;
   return p;
 }
 
@@ -99,25 +106,39 @@ int vqsdl_window_create(const char* title, int x, int y, int w, int h, unsigned 
   win.width = std::max(w, 1);
   win.height = std::max(h, 1);
   win.back.assign(static_cast<size_t>(win.width) * static_cast<size_t>(win.height), 0);
-  Uint32 sdl_flags = 0;
-  if (flags & VQWIN_RESIZABLE) sdl_flags |= SDL_WINDOW_RESIZABLE;
+  // Created hidden: it is shown once it has its place, so that the desktop
+  // never sees it jump. Every framed window can be resized and maximised:
+  // where the client size is fixed the picture follows the window.
+  Uint32 sdl_flags = SDL_WINDOW_HIDDEN;
+  if (framed(flags)) sdl_flags |= SDL_WINDOW_RESIZABLE;
   if (!framed(flags)) sdl_flags |= SDL_WINDOW_BORDERLESS;
   if (flags & VQWIN_ONTOP) sdl_flags |= SDL_WINDOW_ALWAYS_ON_TOP;
   if (flags & VQWIN_TOOL) sdl_flags |= SDL_WINDOW_UTILITY | SDL_WINDOW_SKIP_TASKBAR;
-  if (flags & VQWIN_HIDDEN) sdl_flags |= SDL_WINDOW_HIDDEN;
   if (flags & VQWIN_FULLSCREEN) sdl_flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
   int left = 0, top = 0, right = 0, bottom = 0;
   if (framed(flags)) left = g_left, top = g_top, right = g_right, bottom = g_bottom;
   placement p = place(win, x, y, left, top, right, bottom);
-  win.window = SDL_CreateWindow(vqsdl_utf8_of_latin1(title).c_str(), p.x, p.y, p.w, p.h, sdl_flags);
+  // Until it is shown SDL places the frame's corner, not the client's.
+  win.window = SDL_CreateWindow(vqsdl_utf8_of_latin1(title).c_str(), p.x - left, p.y - top, p.w, p.h, sdl_flags);
   if (win.window == nullptr) {
     std::printf("vqplatform_window_create: %s\n", SDL_GetError());
     return 0;
   }
-  if (framed(flags) && !(flags & VQWIN_HIDDEN)) {
-    // The desktop tells the frame's size only once the window is shown; if
-    // the guess was wrong, place it again with the real frame.
-    int l, t, r, b;
+  int l = 0, t = 0, r = 0, b = 0;
+  const bool frame_known = framed(flags) && vqsdl_x11_frame(win.window, &l, &t, &r, &b);
+  if (frame_known && (l != left || t != top || r != right || b != bottom)) {
+    g_left = l, g_top = t, g_right = r, g_bottom = b;
+    left = l, top = t, right = r, bottom = b;
+    p = place(win, x, y, left, top, right, bottom);
+    SDL_SetWindowSize(win.window, p.w, p.h);
+    SDL_SetWindowPosition(win.window, p.x - left, p.y - top);
+  }
+  if (framed(flags) && (flags & VQWIN_RESIZABLE) == 0)
+    SDL_SetWindowMinimumSize(win.window, std::max(win.width / 4, 1), std::max(win.height / 4, 1));
+  if (!(flags & VQWIN_HIDDEN)) SDL_ShowWindow(win.window);
+  if (framed(flags) && !frame_known && !(flags & VQWIN_HIDDEN)) {
+    // Where the desktop could not tell the frame before, it does once the
+    // window is shown; if the guess was wrong, place it again.
     vqsdl_borders(win.window, &l, &t, &r, &b);
     if (l != left || t != top || r != right || b != bottom) {
       g_left = l, g_top = t, g_right = r, g_bottom = b;
@@ -201,4 +222,26 @@ void vqsdl_set_cursor(int shape) {
   if (shape < 0 || shape >= 7 || !vqsdl_video()) return;
   if (cursors[shape] == nullptr) cursors[shape] = SDL_CreateSystemCursor(kinds[shape]);
   if (cursors[shape] != nullptr) SDL_SetCursor(cursors[shape]);
+}
+
+void vqsdl_toggle_fullscreen(int window) {
+  sdl_window* win = vqsdl_window(window);
+  if (win == nullptr || !framed(win->flags)) return;
+  // Under a window manager its own fullscreen state is the one to switch,
+  // so that the key and the manager's menu agree.
+  if (vqsdl_x11_toggle_fullscreen(win->window)) return;
+  if (win->fullscreen) {
+    SDL_SetWindowSize(win->window, win->windowed.w, win->windowed.h);
+    SDL_SetWindowPosition(win->window, win->windowed.x, win->windowed.y);
+    win->fullscreen = false;
+    return;
+  }
+  SDL_Rect screen;
+  if (SDL_GetDisplayBounds(SDL_GetWindowDisplayIndex(win->window), &screen) != 0) return;
+  SDL_GetWindowPosition(win->window, &win->windowed.x, &win->windowed.y);
+  SDL_GetWindowSize(win->window, &win->windowed.w, &win->windowed.h);
+  SDL_SetWindowPosition(win->window, screen.x, screen.y);
+  SDL_SetWindowSize(win->window, screen.w, screen.h);
+  SDL_RaiseWindow(win->window);
+  win->fullscreen = true;
 }
