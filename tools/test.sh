@@ -58,6 +58,17 @@ run_ctest build/release
 step "tests, sanitizer build"
 run_ctest build/asan
 
+# A short soak (the full one: soak_game --quizzes 1000).
+step "soak, sanitizer build, 30 quizzes"
+if build/asan/tests/soak_game --quizzes 30 > "$logs/soak.log" 2>&1; then
+  passed=$((passed + 1))
+  grep '^soak:' "$logs/soak.log"
+else
+  failed=$((failed + 1))
+  status=1
+  tail -n 40 "$logs/soak.log"
+fi
+
 step "fuzz targets, ${fuzz_seconds} s each"
 for target in build/fuzz/tests/fuzz/fuzz_*; do
   [ -x "$target" ] || continue
