@@ -58,9 +58,9 @@ run_ctest build/release
 step "tests, sanitizer build"
 run_ctest build/asan
 
-# A short soak (the full one: soak_game --quizzes 1000).
+# A short soak with the built pictures and sounds (the full one: --quizzes 1000).
 step "soak, sanitizer build, 30 quizzes"
-if build/asan/tests/soak_game --quizzes 30 > "$logs/soak.log" 2>&1; then
+if build/asan/tests/soak_game --quizzes 30 --data build/asan > "$logs/soak.log" 2>&1; then
   passed=$((passed + 1))
   grep '^soak:' "$logs/soak.log"
 else
