@@ -9,7 +9,7 @@
 set -u
 build=$1
 source_dir=$2
-for tool in Xvfb xdotool import convert; do
+for tool in Xvfb xdotool xwd python3; do
   command -v $tool > /dev/null || { echo "$tool missing: skipped"; exit 77; }
 done
 [ -x "$build/quorila" ] || { echo "no game in $build: skipped"; exit 77; }
@@ -37,16 +37,21 @@ wait_line() {
 
 keys() { xdotool key --delay 60 "$@"; }
 
-# ring_seen K: polls the screen until the ring (0,60,200) stands around box
+# ring_seen K: polls the window until the ring (0,60,200) stands around box
 # K: the middle of its top bar and of its left bar, in client pixels
 # (10 + 120 K + 4 + 56, 200 + 1) and (10 + 120 K + 5, 200 + 25).
 ring_seen() {
-  local x=$((window_x + 10 + 120 * $1 + 4)) y=$((window_y + 200)) top left
   for _ in $(seq 100); do
-    import -window root "$work/screen.png" 2> /dev/null
-    top=$(convert "$work/screen.png" -format "%[hex:p{$((x + 56)),$((y + 1))}]" info: 2> /dev/null)
-    left=$(convert "$work/screen.png" -format "%[hex:p{$((x + 1)),$((y + 25))}]" info: 2> /dev/null)
-    [ "${top:0:6}" = 003CC8 ] && [ "${left:0:6}" = 003CC8 ] && return 0
+    xwd -silent -id "$window_id" > "$work/window.xwd" 2> /dev/null &&
+      python3 - "$source_dir/tests/scripts" "$work/window.xwd" "$1" << 'PY' && return 0
+import sys
+sys.path.insert(0, sys.argv[1])
+from xwd_dump import Dump
+window, k = Dump(sys.argv[2]), int(sys.argv[3])
+x = 10 + 120 * k + 4
+ring = (0, 60, 200)
+sys.exit(0 if window.at(x + 56, 201) == ring and window.at(x + 1, 225) == ring else 1)
+PY
     sleep 0.2
   done
   return 1
@@ -66,7 +71,6 @@ wait_line '^quorila-test: ready$' 30 > /dev/null || fail "no start message"
 window_id=$(wait_window "QUORILA screen .*" "$program")
 [ -n "$window_id" ] || fail "no window once ready"
 eval "$(xdotool getwindowgeometry --shell "$window_id")"
-window_x=$X window_y=$Y
 [ "$WIDTH" -eq 1305 ] && [ "$HEIGHT" -eq 915 ] || fail "the window is ${WIDTH}x$HEIGHT, not shown unscaled"
 # The keyboard goes to the game's window; the pointer is never moved.
 xdotool windowfocus --sync "$window_id" 2> /dev/null || xdotool windowfocus "$window_id"
