@@ -97,10 +97,10 @@ const keys_case cases[] = {
      }},
     {"KeyboardOnlyFromSelectionToEnde",
      [] {
-       // Level 2 and N = 3 by Tab and the arrows, START and ENDE by Enter;
-       // during the quiz Tab and Up must not reach the up-down controls.
-       std::vector<step> s = {ready(), key(tab), key(up)};
-       for (int i = 0; i < 2; ++i) s.push_back(key(tab));
+       // Level 2, difficulty 2 and N = 3 by Tab and the arrows, START and
+       // ENDE by Enter; during the quiz Tab and Up must not reach the
+       // up-down controls.
+       std::vector<step> s = {ready(), key(tab), key(up), key(tab), key(up), key(tab)};
        for (int i = 0; i < 9; ++i) s.push_back(key(down));
        for (step more : {key(tab), key(tab), probe(), start_by_key(enter),
                          key_task(answer_kind::right, answer_by::digit), key(tab), key(up), key(tab),
@@ -111,7 +111,7 @@ const keys_case cases[] = {
        return s;
      }(),
      [](player& p) {
-       const std::vector<std::string> want = {"2 1 3 btStart", "2 1 3 btStart", "2 1 3 btEnde"};
+       const std::vector<std::string> want = {"2 2 3 btStart", "2 2 3 btStart", "2 2 3 btEnde"};
        if (p.probes != want) {
          std::string seen;
          for (const std::string& probe : p.probes) seen += " [" + probe + "]";

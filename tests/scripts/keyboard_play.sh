@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # A play-through of the game by keyboard alone on an X screen of its own
-# (Xvfb, the SDL back end, keys by xdotool, no mouse event at all): level 2
-# and N = 3 set with Tab and the arrow keys, START by Enter, the first task
+# (Xvfb, the SDL back end, keys by xdotool, no mouse event at all): level 2,
+# difficulty 2 and N = 3 set with Tab and the arrow keys, START by Enter, the first task
 # answered by its digit key, the second wrongly by the ring (arrows, then
 # Enter), which must be seen on the screen around the chosen box, the third
 # by the keypad's digit; then Tab to ENDE and Enter end the game with 0, and
@@ -75,8 +75,9 @@ eval "$(xdotool getwindowgeometry --shell "$window_id")"
 # The keyboard goes to the game's window; the pointer is never moved.
 xdotool windowfocus --sync "$window_id" 2> /dev/null || xdotool windowfocus "$window_id"
 
-# Level (first control) up to 2, N (third) down from 12 to 3, on to START.
-keys Tab Up Tab Tab
+# Level (first control) and difficulty (second) up to 2, N (third) down
+# from 12 to 3, on to START.
+keys Tab Up Tab Up Tab
 for _ in $(seq 9); do keys Down; done
 keys Tab Tab Return
 
@@ -107,7 +108,7 @@ program=""
 [ "$status" -eq 0 ] || fail "the game ended with $status"
 line=$(tail -n 1 "$work/xdg/quorila/results.csv")
 echo "$line"
-# Level 2, difficulty 1, 3 tasks, 2 right, 1 wrong, none skipped.
-grep -qE ',2,1,3,2,1,0,.*finished' <<< "$line" || fail "the log does not show level 2, N = 3, two right and one wrong"
+# Level 2, difficulty 2, 3 tasks, 2 right, 1 wrong, none skipped.
+grep -qE ',2,2,3,2,1,0,.*finished' <<< "$line" || fail "the log does not show level 2, difficulty 2, N = 3, two right and one wrong"
 [ "$(grep -c finished "$work/xdg/quorila/results.csv")" -eq 1 ] || fail "not one quiz in the log"
 echo "keyboard_play: ok"
