@@ -12,6 +12,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
@@ -123,6 +124,7 @@ bool play_task(player& p, step& s) {
         vqheadless_char(main_window_handle(), '0' + seen.clicked_box);
       } else if (s.answer != answer_kind::none && s.by != answer_by::click) {
         seen.clicked_box = box_for(p, s, p.task_in_quiz);
+        p.before_ring = ring_area();
         p.phase = 4;
         return false;
       } else if (s.answer != answer_kind::none) {
@@ -142,9 +144,22 @@ bool play_task(player& p, step& s) {
     case 4: {
       // One key at a time, each after the screen has shown the last one.
       const int ring = ring_on_screen(), want = p.seen.back().clicked_box;
+      // Where the ring is not, the screen is as it was before the keys.
+      const std::vector<uint32_t> now_seen = ring_area();
+      const size_t per_box = now_seen.size() / 6;
+      for (size_t k = 1; k <= 6 && per_box > 0; ++k)
+        if (static_cast<int>(k) != ring &&
+            !std::equal(now_seen.begin() + (k - 1) * per_box, now_seen.begin() + k * per_box,
+                        p.before_ring.begin() + (k - 1) * per_box))
+          p.fail("the ring left a trace at box " + std::to_string(k));
       if (ring == 0 || ring != want) {
+        if (++p.seen.back().key_presses > 12) {
+          p.fail("the ring does not reach box " + std::to_string(want));
+          press_key(27);   // give the task up rather than press on for ever
+          p.phase = 3;
+          return !s.wait_end;
+        }
         press_key(ring != 0 && ring > want ? 301 : 302);
-        if (++p.seen.back().key_presses > 12) p.fail("the ring does not reach box " + std::to_string(want));
         return false;
       }
       press_key(s.by == answer_by::arrows_space ? 32 : 10);
@@ -413,6 +428,16 @@ std::vector<int> parse_series(const std::string& line) {
 }
 
 int box_x(int k) { return 10 + choice_box_spacing * k + 60; }
+
+std::vector<uint32_t> ring_area() {
+  std::vector<uint32_t> pixels;
+  for (int k = 1; k <= 6; ++k) {
+    const int x0 = 10 + choice_box_spacing * k + 4;
+    for (int y = 200; y < 200 + 51; ++y)
+      for (int x = x0; x < x0 + choice_box_spacing - 7; ++x) pixels.push_back(screen_pixel(x, y));
+  }
+  return pixels;
+}
 
 int ring_on_screen() {
   int found = 0;

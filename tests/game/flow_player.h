@@ -91,6 +91,7 @@ struct player {
   int tipps_before = 0;
   bool boxes_gone_early = false;        // the boxes left the screen before the wash-out
   std::vector<task_seen> seen;          // every task of every quiz
+  std::vector<uint32_t> before_ring;    // ring_area() before the arrow keys of a task
   std::vector<sound_heard> sounds;
   std::vector<std::string> probes;      // the scenario's own notes
   std::vector<std::string> failures;
@@ -144,6 +145,8 @@ int box_y();
 // The box the keys' ring stands around on the screen, 0 for none (the
 // player fails the run when it sees two).
 int ring_on_screen();
+// The screen around all six boxes, where a ring would be drawn.
+std::vector<uint32_t> ring_area();
 
 // ---- building scripts -----------------------------------------------------------
 
