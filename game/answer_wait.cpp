@@ -1,5 +1,6 @@
 // Waiting for the answer of one task: reminders for a quiet player, the
-// click on a box, Escape, the judgement and the wash-out afterwards.
+// click on a box or its key, Escape, the judgement and the wash-out
+// afterwards.
 #include "game_io.h"
 #include "game_screen.h"
 #include "game_state.h"
@@ -57,6 +58,7 @@ void await_answer(int32_t t) {
   reset_wait_sound();
   int reminders = 0;
   const int left_down = main_window.events[VQEV_LEFTDOWN];
+  answer_keys_task_begin();
   while (vqrunning()) {
     // A timer of its own per pass: every event starts the quiet period over.
     vqTimer reminder(reminder_interval(reminders));
@@ -73,9 +75,15 @@ void await_answer(int32_t t) {
       }
     } else if (code == key_escape) {
       break;
+    } else if (const int k = answer_keys_choice(code)) {
+      judge_answer(t, choice_list[t][k]);
+      break;
     }
+    // A click on a control or Tab may have given it the keyboard.
+    answer_keys_hold_focus();
   }
   if (!screen_alive()) return;
   vqclear(0xFFFFFF);
   draw_background_veiled();
+  answer_keys_task_end();
 }

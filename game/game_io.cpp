@@ -13,8 +13,9 @@ constexpr size_t term_keep = 64 * 1024;
 struct transcript {
   const char* terminal;
   std::string text;
+  uint64_t printed;   // bytes ever printed, also those the trimming dropped
 };
-transcript g_transcripts[2] = {{"term", {}}, {"term1", {}}};
+transcript g_transcripts[2] = {{"term", {}, 0}, {"term1", {}, 0}};
 const std::string g_nothing;
 
 const vqGUIScript* g_view = nullptr;
@@ -45,6 +46,7 @@ void game_print(const char* terminal, const char* text) {
   if (terminal == nullptr || text == nullptr) return;
   if (transcript* t = find_transcript(terminal)) {
     t->text += text;
+    t->printed += std::strlen(text);
     // A long run must not grow without bound; the terminal keeps a scroll-back, not a log.
     if (t->text.size() > term_keep) t->text.erase(0, t->text.size() - term_keep / 2);
   }
@@ -80,7 +82,10 @@ const std::string& game_io_text(const char* terminal) {
 }
 
 void game_io_term_clear() {
-  for (transcript& t : g_transcripts) t.text.clear();
+  for (transcript& t : g_transcripts) {
+    t.text.clear();
+    t.printed = 0;
+  }
 }
 
 void game_io_set_control_value(const char* name, int32_t value) {
@@ -92,4 +97,9 @@ void game_io_set_control_value(const char* name, int32_t value) {
     std::strcpy(c->name, name);
   }
   c->value = value;
+}
+
+uint64_t game_io_printed(const char* terminal) {
+  const transcript* t = terminal != nullptr ? find_transcript(terminal) : nullptr;
+  return t != nullptr ? t->printed : 0;
 }

@@ -30,4 +30,8 @@ bool game_io_connected();
 const std::string& game_io_term_text();
 const std::string& game_io_text(const char* terminal);
 void game_io_term_clear();
+// Bytes printed into the terminal since the start (or the last clear), also
+// those the transcript no longer holds: a long run reads what is new as the
+// transcript's last (printed now - printed before) bytes.
+uint64_t game_io_printed(const char* terminal);
 void game_io_set_control_value(const char* name, int32_t value);

@@ -27,6 +27,17 @@ void draw_choice_frame(int x0, int x1, int y0, int y1);
 // out. Returns when a box was clicked and judged, on Escape, or when the
 // window has been closed.
 void await_answer(int32_t t);
+// The answer keys: a quiz takes the keyboard from the controls and gives it
+// back at its end; every task shows the ring where the keys left it and
+// forgets what lay under it at the wash-out. answer_keys_choice turns a
+// key's event code into the box it chooses (0: none; Left and Right move
+// the ring).
+void answer_keys_quiz_begin();
+void answer_keys_quiz_end();
+void answer_keys_hold_focus();
+void answer_keys_task_begin();
+void answer_keys_task_end();
+int answer_keys_choice(int code);
 // The box (1 to 6) whose hit rectangle holds the point, given in window
 // coordinates; 0 for none.
 int choice_at(int window_x, int window_y);

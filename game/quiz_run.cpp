@@ -54,7 +54,9 @@ void start_quiz() {
   load_background(game_background_number);
   if (!screen_alive()) return;
   draw_background_veiled();
+  answer_keys_quiz_begin();
   run_quiz();
+  answer_keys_quiz_end();
   if (!screen_alive()) return;
   draw_background_revealed();
 }

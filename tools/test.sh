@@ -58,6 +58,17 @@ run_ctest build/release
 step "tests, sanitizer build"
 run_ctest build/asan
 
+# A short soak with the built pictures and sounds (the full one: --quizzes 1000).
+step "soak, sanitizer build, 30 quizzes"
+if build/asan/tests/soak_game --quizzes 30 --data build/asan > "$logs/soak.log" 2>&1; then
+  passed=$((passed + 1))
+  grep '^soak:' "$logs/soak.log"
+else
+  failed=$((failed + 1))
+  status=1
+  tail -n 40 "$logs/soak.log"
+fi
+
 step "browser build and tests (Chromium)"
 if bash tests/web/run.sh; then passed=$((passed + 1)); else failed=$((failed + 1)); status=1; fi
 

@@ -112,6 +112,40 @@ TEST_F(ButtonInput, KeysPressAndTheReleaseSends) {
   }
 }
 
+// The state is the button's value: pressed while the mouse or Blank or
+// Enter holds it, released again with the release that sends the event, and
+// for a switch the side it has switched to.
+TEST_F(ButtonInput, StateReadsPressedWhileHeld) {
+  make("");
+  EXPECT_EQ(vqbutton_state(&bt), 0);
+  press(kInX, kInY);
+  EXPECT_EQ(vqbutton_state(&bt), 1);
+  release(kInX, kInY);
+  EXPECT_EQ(vqbutton_state(&bt), 0);
+  EXPECT_EQ(events(), 1);
+  for (int k : {32, 10, 13}) {
+    to_panel(2016, k);
+    EXPECT_EQ(vqbutton_state(&bt), 1) << k;
+    to_panel(2017, k);
+    EXPECT_EQ(vqbutton_state(&bt), 0) << k;
+    EXPECT_EQ(events(), 1) << k;
+  }
+  move(kInX, kInY);
+  press(kInX, kInY);
+  EXPECT_EQ(vqbutton_state(&bt), 1);
+  move(kOutX, kOutY);   // leaving cancels the press
+  EXPECT_EQ(vqbutton_state(&bt), 0);
+  make("switch");
+  press(kInX, kInY);
+  EXPECT_EQ(vqbutton_state(&bt), 1);
+  release(kInX, kInY);
+  EXPECT_EQ(vqbutton_state(&bt), 1);
+  to_panel(2016, 32);   // switched back off while the key is still down
+  EXPECT_EQ(vqbutton_state(&bt), 0);
+  to_panel(2017, 32);
+  EXPECT_EQ(vqbutton_state(&bt), 0);
+}
+
 TEST_F(ButtonInput, HotkeysAndTheDefaultButton) {
   vqButton other;
   make("hotkey=s");

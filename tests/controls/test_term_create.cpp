@@ -83,3 +83,15 @@ TEST_F(TermTest, NoStandardViewLeavesTheTargetAndDestroyGivesEverythingBack) {
 }
 
 }  // namespace
+
+// The terminal's printf keeps percent signs as the drawing functions do.
+TEST_F(TermTest, PrintfKeepsAPercentBeforeALowCharacter) {
+  ASSERT_TRUE(vqterm_create(&term, "x=10,y=20"));
+  const char* formats[] = {"50% done %d", "%d%", "%d%% sure"};
+  const char* texts[] = {"50% done 7", "7%", "7% sure"};
+  for (int i = 0; i < 3; ++i) {
+    vqterm_printf(&term, formats[i], 7);
+    vqterm_printf(&term, "\n");
+    EXPECT_EQ(row(i), texts[i]) << formats[i];
+  }
+}

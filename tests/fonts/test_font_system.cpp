@@ -136,10 +136,48 @@ TEST_F(SystemFont, ProportionalFaceAndUnderline) {
   EXPECT_GE(inked, w - 2);
 }
 
-TEST_F(SystemFont, NothingMatchedRegistersNothing) {
-  int count = vqfont_count();
-  EXPECT_EQ(vqfont_get("Qzxv Nonexistent Face,points=12"), 0);
-  EXPECT_EQ(vqfont_count(), count);
+// The glyphs of a few letters, to tell which face a font was cut from.
+std::string glyphs(int handle) {
+  std::string all;
+  for (int code : {'W', 'g', 'R', '1', 'a'}) {
+    const uint8_t* bits = nullptr;
+    int w = 0, h = 0;
+    if (!vqfont_glyph(handle, code, &bits, &w, &h)) return "";
+    all += std::to_string(w) + "x" + std::to_string(h) + ":" + std::string(reinterpret_cast<const char*>(bits), w * h);
+  }
+  return all;
+}
+
+// A face the machine does not have is never refused: it is cut from the
+// closest installed face, the one fontconfig names (fc-match is the peer),
+// with a size run into the name ("arial28") taken off first; and nothing
+// is said about it.
+TEST_F(SystemFont, UnknownFacesTakeTheClosestInstalledFace) {
+  const std::string stand_in = matched_family("Qzxv Nonexistent Face");
+  ASSERT_FALSE(stand_in.empty());
+  const struct {
+    std::string asked, same_as;
+  } cases[] = {
+      {"arial28", "Liberation Sans"},
+      {"Arial,points=12", "Liberation Sans,points=12"},
+      {"Times New Roman,points=14", "Liberation Serif,points=14"},
+      {"Courier New,points=20,bold", "Liberation Mono,points=20,bold"},
+      {"Qzxv Nonexistent Face,points=12", stand_in + ",points=12"},
+      {"Qzxv Nonexistent Face,points=12,bold", stand_in + ",points=12,bold"},
+  };
+  for (const auto& c : cases) {
+    testing::internal::CaptureStdout();
+    const int asked = vqfont_get("%s", c.asked.c_str());
+    const std::string said = testing::internal::GetCapturedStdout();
+    ASSERT_NE(asked, 0) << c.asked;
+    EXPECT_EQ(said, "") << c.asked;
+    EXPECT_TRUE(has_ink(asked, 'W')) << c.asked;
+    const int peer = vqfont_get("%s", c.same_as.c_str());
+    ASSERT_NE(peer, 0) << c.same_as;
+    EXPECT_EQ(glyphs(asked), glyphs(peer)) << c.asked << " is not cut from " << c.same_as;
+  }
+  // Not every face is the same: the stand-ins really differ.
+  EXPECT_NE(glyphs(vqfont_get("arial28")), glyphs(vqfont_get("Liberation Serif")));
   EXPECT_EQ(vqfont_get(nullptr), 0);
 }
 

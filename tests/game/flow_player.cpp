@@ -12,6 +12,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
@@ -113,8 +114,19 @@ bool play_task(player& p, step& s) {
       if (s.delay_ms >= 300 && !boxes_visible()) p.fail("task " + std::to_string(p.task_in_quiz) + ": no boxes on the screen");
       for (const auto& [x, y] : s.misses) click(x, y);
       seen.clicked_at = now();
+      // The screen follows the panel within a refresh period (200 ms).
+      if (s.delay_ms >= 300 && ring_on_screen() != 0)
+        p.fail("task " + std::to_string(p.task_in_quiz) + " begins with a ring");
       if (s.answer == answer_kind::escape) {
         press_key(27);
+      } else if (s.answer != answer_kind::none && s.by == answer_by::digit) {
+        seen.clicked_box = box_for(p, s, p.task_in_quiz);
+        vqheadless_char(main_window_handle(), '0' + seen.clicked_box);
+      } else if (s.answer != answer_kind::none && s.by != answer_by::click) {
+        seen.clicked_box = box_for(p, s, p.task_in_quiz);
+        p.before_ring = ring_area();
+        p.phase = 4;
+        return false;
       } else if (s.answer != answer_kind::none) {
         seen.clicked_box = s.click_x != 0 ? 0 : box_for(p, s, p.task_in_quiz);
         click(s.click_x != 0 ? s.click_x : box_x(seen.clicked_box), s.click_y != 0 ? s.click_y : box_y());
@@ -129,6 +141,32 @@ bool play_task(player& p, step& s) {
       click(box_x(s.queue_box), box_y());
       p.phase = 3;
       return false;
+    case 4: {
+      // One key at a time, each after the screen has shown the last one.
+      const int ring = ring_on_screen(), want = p.seen.back().clicked_box;
+      // Where the ring is not, the screen is as it was before the keys.
+      const std::vector<uint32_t> now_seen = ring_area();
+      const size_t per_box = now_seen.size() / 6;
+      for (size_t k = 1; k <= 6 && per_box > 0; ++k)
+        if (static_cast<int>(k) != ring &&
+            !std::equal(now_seen.begin() + (k - 1) * per_box, now_seen.begin() + k * per_box,
+                        p.before_ring.begin() + (k - 1) * per_box))
+          p.fail("the ring left a trace at box " + std::to_string(k));
+      if (ring == 0 || ring != want) {
+        if (++p.seen.back().key_presses > 12) {
+          p.fail("the ring does not reach box " + std::to_string(want));
+          press_key(27);   // give the task up rather than press on for ever
+          p.phase = 3;
+          return !s.wait_end;
+        }
+        press_key(ring != 0 && ring > want ? 301 : 302);
+        return false;
+      }
+      press_key(s.by == answer_by::arrows_space ? 32 : 10);
+      p.tipps_before = occurrences(game_io_text("term1"), "tipp");
+      p.phase = 3;
+      return !s.wait_end;
+    }
     default:
       if (tasks_done() < p.tasks_finished + 1) {
         if (!boxes_visible() && p.seen.back().clicked_at + 250 < now())
@@ -177,7 +215,8 @@ bool play_step(player& p, step& s) {
       p.expected = series_from_tool(p.level, p.difficulty, p.tasks, p.seed);
       ++p.quizzes;
       p.task_in_quiz = 0;
-      click_control("btStart");
+      if (s.a != 0) press_key(s.a);   // START has the keyboard
+      else click_control("btStart");
       return true;
     case step_kind::task: return play_task(p, s);
     case step_kind::edit:
@@ -391,6 +430,29 @@ std::vector<int> parse_series(const std::string& line) {
 }
 
 int box_x(int k) { return 10 + choice_box_spacing * k + 60; }
+
+std::vector<uint32_t> ring_area() {
+  std::vector<uint32_t> pixels;
+  for (int k = 1; k <= 6; ++k) {
+    const int x0 = 10 + choice_box_spacing * k + 4;
+    for (int y = 200; y < 200 + 51; ++y)
+      for (int x = x0; x < x0 + choice_box_spacing - 7; ++x) pixels.push_back(screen_pixel(x, y));
+  }
+  return pixels;
+}
+
+int ring_on_screen() {
+  int found = 0;
+  for (int k = 1; k <= 6; ++k) {
+    // The middle of the ring's top bar and of its left bar.
+    const int x = 10 + choice_box_spacing * k + 4;
+    if (screen_pixel(x + 56, 200 + 1) == 0x003CC8 && screen_pixel(x + 1, 200 + 25) == 0x003CC8) {
+      if (found != 0) g_player->fail("two rings on the screen");
+      found = k;
+    }
+  }
+  return found;
+}
 int box_y() { return 200 + 25; }
 
 bool boxes_visible() {

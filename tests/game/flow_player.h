@@ -40,11 +40,15 @@ enum class step_kind {
 };
 
 enum class answer_kind { right, wrong, escape, box, none };
+// How the answer is given: a click on the box, its digit key, or the ring
+// moved by the arrow keys onto the box and Enter or Space.
+enum class answer_by { click, digit, arrows_enter, arrows_space };
 
 struct step {
   step_kind kind = step_kind::sleep;
   int a = 0, b = 0, c = 0;         // select: level, difficulty, N; editor_click: x, y; key: code
   answer_kind answer = answer_kind::right;
+  answer_by by = answer_by::click;
   int delay_ms = 0;                // task: quiet time before the answer
   std::vector<std::pair<int, int>> misses;   // task: clicks (window coordinates) that hit nothing
   int queue_box = 0;               // task: box clicked again during the judgement's waits
@@ -62,6 +66,7 @@ struct task_seen {
   uint64_t washed_at = 0;          // its solution line in term1, at the wash-out
   std::vector<int> series;         // read from the terminal, ?? as INT32_MIN
   int clicked_box = 0;
+  int key_presses = 0;             // arrow keys pressed for it
 };
 
 struct sound_heard {
@@ -87,6 +92,7 @@ struct player {
   int tipps_before = 0;
   bool boxes_gone_early = false;        // the boxes left the screen before the wash-out
   std::vector<task_seen> seen;          // every task of every quiz
+  std::vector<uint32_t> before_ring;    // ring_area() before the arrow keys of a task
   std::vector<sound_heard> sounds;
   std::vector<std::string> probes;      // the scenario's own notes
   std::vector<std::string> failures;
@@ -137,6 +143,11 @@ int occurrences(const std::string& text, const std::string& part);
 // Window coordinates of the middle of answer box k.
 int box_x(int k);
 int box_y();
+// The box the keys' ring stands around on the screen, 0 for none (the
+// player fails the run when it sees two).
+int ring_on_screen();
+// The screen around all six boxes, where a ring would be drawn.
+std::vector<uint32_t> ring_area();
 
 // ---- building scripts -----------------------------------------------------------
 
@@ -153,6 +164,12 @@ inline step select(int level, int difficulty, int tasks) {
   return s;
 }
 inline step start() { return make(step_kind::start); }
+// START pressed by a key while it has the keyboard focus.
+inline step start_by_key(int code) {
+  step s = start();
+  s.a = code;
+  return s;
+}
 inline step task(answer_kind answer = answer_kind::right, int delay_ms = 0) {
   step s = make(step_kind::task);
   s.answer = answer;
@@ -162,6 +179,13 @@ inline step task(answer_kind answer = answer_kind::right, int delay_ms = 0) {
 inline step click_box(int k, int delay_ms = 0) {
   step s = task(answer_kind::box, delay_ms);
   s.a = k;
+  return s;
+}
+// Answered by keys once the task's boxes are on the screen (where the
+// player also looks for a ring left over).
+inline step key_task(answer_kind answer, answer_by by, int delay_ms = 300) {
+  step s = task(answer, delay_ms);
+  s.by = by;
   return s;
 }
 // The answer clicked at window coordinates (x, y).

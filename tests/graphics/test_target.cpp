@@ -1,5 +1,6 @@
 // The drawing target and the container registry.
 #include "view_test_util.h"
+#include "vqpicture.h"
 
 #include <cstring>
 #include <string>
@@ -101,3 +102,41 @@ TEST(Containers, RemovingTheCurrentFallsBackBelowButNeverToEntryZero) {
 }
 
 }  // namespace
+
+// Every printf-style function formats by the same rule: a percent sign that
+// stands before a character below '0' (the end of the text included) or
+// before '>' is kept as a literal percent sign.
+struct percent_case {
+  const char* format;
+  int value;
+  const char* text;
+};
+const percent_case percent_cases[] = {
+    {"50% done %d", 7, "50% done 7"},
+    {"%d%", 80, "80%"},
+    {"x=50%,y=%d%>", 3, "x=50%,y=3%>"},
+    {"%d%% sure", 100, "100% sure"},
+    {"%4i", 5, "   5"},
+};
+
+TEST(Target, PrintfStyleFunctionsKeepAPercentBeforeALowCharacterOrGreaterThan) {
+  Recorder r;
+  vqtarget_set(Recorder::handler, &r);
+  for (const percent_case& c : percent_cases) {
+    const char* format = c.format;   // not a literal: the rule is wider than printf's
+    vqprintf(1, 2, 3, format, c.value);
+    EXPECT_EQ(r.command, VQCMD_TEXT);
+    EXPECT_EQ(r.text(3), c.text) << "vqprintf " << c.format;
+    vqpicturef(format, c.value);
+    EXPECT_EQ(r.command, VQCMD_PICTURE);
+    EXPECT_EQ(r.text(2), c.text) << "vqpicturef " << c.format;
+    vqgraphicf(9, format, c.value);
+    EXPECT_EQ(r.command, VQCMD_GRAPHIC);
+    EXPECT_EQ(r.text(3), c.text) << "vqgraphicf " << c.format;
+    vqpicture reader;
+    const std::string file = std::string("/nonexistent/") + c.format;
+    EXPECT_FALSE(vqpicture_open(&reader, file.c_str(), c.value));
+    EXPECT_EQ(std::string(reader.filename), std::string("/nonexistent/") + c.text) << "vqpicture_open " << c.format;
+  }
+  vqtarget_clear(Recorder::handler, &r);
+}

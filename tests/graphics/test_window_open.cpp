@@ -151,6 +151,42 @@ TEST_F(WindowOpen, BarsStackAboveAndBelowTheMainPanel) {
   }
 }
 
+// Command 1041 (vqtargetpixmap) answers with the pixmap the main panel
+// draws into: the window's own unless ownpxmap, a pixmap size of its own or
+// a bar gives the panel one. The keyword counts in the format text and in
+// the text a conversion hands in.
+TEST_F(WindowOpen, OwnPxmapGivesTheMainPanelItsOwnPixmap) {
+  struct own_case {
+    const char* format;
+    const char* argument;
+    bool own;
+  };
+  const own_case cases[] = {
+      {"o,x=0,y=0,xs=300,ys=200", "", false},
+      {"o,x=0,y=0,xs=300,ys=200,ownpxmap", "", true},
+      {"o,x=0,y=0,xs=300,ys=200,OwnPxMap%s", "", true},
+      {"o,x=0,y=0,xs=300,ys=200,%s", "ownpxmap", true},
+      {"%s", "o,x=0,y=0,xs=300,ys=200,ownpxmap", true},
+      {"o,x=0,y=0,xs=300,ys=200,menu", "", true},
+  };
+  for (const own_case& c : cases) {
+    SCOPED_TRACE(std::string(c.format) + " " + c.argument);
+    vqWindow window;
+    ASSERT_TRUE(vqwindow_open(&window, c.format, c.argument));
+    vqgraphic_select(&window.panels[0]);
+    vqpxmap* drawn_into = vqtargetpixmap();
+    ASSERT_NE(drawn_into, nullptr);
+    EXPECT_EQ(drawn_into != &window.platform.pixmap, c.own);
+    EXPECT_EQ(drawn_into == &window.panels[0].pixmap, c.own);
+    // What is drawn reaches the window either way.
+    vqfillrect(10, 10, 20, 20, 0x123456);
+    vqrefresh();
+    drain_events();
+    EXPECT_EQ(shown_pixel(window, 15, 15 + window.panels[0].layout.y), 0x123456u);
+    vqwindow_close(&window);
+  }
+}
+
 TEST_F(WindowOpen, BarsEndInTheirTwoThemeLines) {
   vqWindow window;
   ASSERT_TRUE(vqwindow_open(&window, "b,x=0,y=0,xs=300,ys=200,menu,toolbar,statusbar"));

@@ -158,7 +158,14 @@ void vqbutton_destroy(vqButton* b) {
   defaults(b);
 }
 
-int vqbutton_state(const vqButton* b) { return b != nullptr && b->state ? 1 : 0; }
+// A push button is pressed while the mouse or a key holds it down; a
+// switch is pressed on the side it has switched to.
+int vqbutton_state(const vqButton* b) {
+  if (b == nullptr) return 0;
+  if (b->state) return 1;
+  if ((b->attributes & VQBTN_SWITCH) != 0) return 0;
+  return b->mouse_held || b->key_held ? 1 : 0;
+}
 
 int vqbutton_right(const vqButton* b) { return b != nullptr ? b->x + b->width : 0; }
 

@@ -2,6 +2,7 @@
 // rasterized once into the toolkit's bitmap form and registered under the
 // whole font specification, so later requests find it by name.
 #include "font_record.h"
+#include "vqcfgstr.h"
 #include "vqfont.h"
 #include "vqfont_cp1252.h"
 #include "vqplatform_font.h"
@@ -169,7 +170,7 @@ int vqfont_get(const char* format, ...) {
   char text[1000];
   va_list args;
   va_start(args, format);
-  vsnprintf(text, sizeof text, format, args);
+  vqcfgstr_vformat(text, sizeof text, format, args);
   va_end(args);
   int index = vqfont_find_name(text);
   if (index >= 0) return vqfont_id_at(index);

@@ -2,6 +2,8 @@
 // 0xAARRGGBB pixels, and the caller copies what it wants into its own pixmap.
 #include "vqpicture.h"
 
+#include "vqcfgstr.h"
+
 #include "vqplatform.h"
 
 #include <cstdarg>
@@ -19,9 +21,8 @@ bool vqpicture_open(vqpicture* reader, const char* format, ...) {
   }
   va_list args;
   va_start(args, format);
-  int n = vsnprintf(reader->filename, sizeof reader->filename, format, args);
+  vqcfgstr_vformat(reader->filename, sizeof reader->filename, format, args);
   va_end(args);
-  if (n < 0) reader->filename[0] = 0;
 
   int w = 0, h = 0;
   vqplatform_picture* image = vqplatform_picture_open(reader->filename, &w, &h);

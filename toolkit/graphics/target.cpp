@@ -2,6 +2,8 @@
 // command to whatever object is the target now.
 #include "vqtarget.h"
 
+#include "vqcfgstr.h"
+
 #include <cstdarg>
 #include <cstdio>
 
@@ -18,9 +20,10 @@ target g_saved;
 // and no command formats again while it draws.
 char g_text[65536];
 
+// A percent sign before a character below '0' or before '>' is meant
+// literally ("50% done", "%d%"): the option-string formatter keeps it.
 const char* format_text(const char* format, va_list args) {
-  int n = vsnprintf(g_text, sizeof g_text, format ? format : "", args);
-  if (n < 0) g_text[0] = 0;
+  vqcfgstr_vformat(g_text, sizeof g_text, format ? format : "", args);
   return g_text;
 }
 

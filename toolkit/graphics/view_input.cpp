@@ -192,3 +192,19 @@ void vqview_focus_next(vqView* v) {
     return;
   }
 }
+
+int vqgraphic_getfocus(const vqView* v) {
+  return v != nullptr && v->created && region_ok(v, v->focused_region) ? v->focused_region : -1;
+}
+
+bool vqgraphic_setfocus(vqView* v, int region) {
+  if (v == nullptr || !v->created) return false;
+  if (region < 0) {
+    vqview_unfocus_region(v);
+    return true;
+  }
+  if (region == v->focused_region) return true;
+  if (!vqview_focus_region(v, region)) return false;
+  tell(v, region, VQVIEW_FOCUSIN);
+  return true;
+}

@@ -115,6 +115,12 @@ void vqgraphic_post(vqView* view, int index, int x, int y, int extra);
 // (host offset, 8006/8007, plus the host position) of the last button event.
 void vqgraphic_lastevent(int* x, int* y);
 void vqgraphic_lastabsolute(int* x, int* y);
+// The keyboard focus among the panel's regions (its controls): the focused
+// region's index or -1; setting -1 takes the focus from every region (keys
+// then reach only the window's event codes), an index gives it to that
+// region as Tab would. False when the region cannot take it.
+int vqgraphic_getfocus(const vqView* view);
+bool vqgraphic_setfocus(vqView* view, int region);
 
 // Argument layout of the commands that carry texts, pixmaps or objects (each
 // pointer in two integers, vqptr_split): 1019 x, y, color, text; 1020 x, y,

@@ -16,11 +16,14 @@ struct vqwindow_options {
   bool setwindowsize, invisible, ownpxmap;
 };
 
-// Formats nothing: takes the split token list of the formatted text and the
-// unformatted format (for the whole-string words), fills the window's title,
-// layout, flags and bar heights and returns what else was read. The tokens
-// it recognised are consumed; the rest is left for the main panel.
-void vqwindow_read_options(vqWindow* window, char** tokens, const char* format, vqwindow_options* options);
+// Formats nothing: takes the split token list of the formatted text, the
+// unformatted format (for the whole-string words and their numbers) and the
+// formatted text (where a word handed in by a conversion, "%s", is found as
+// well), fills the window's title, layout, flags and bar heights and returns
+// what else was read. The tokens it recognised are consumed; the rest is
+// left for the main panel.
+void vqwindow_read_options(vqWindow* window, char** tokens, const char* format, const char* formatted,
+                           vqwindow_options* options);
 
 // The platform window's frame for a client area of w x h.
 struct vqwindow_frame {

@@ -7,6 +7,7 @@
 #include "window_internal.h"
 
 #include <cstdarg>
+#include <string>
 #include <vector>
 
 namespace {
@@ -57,12 +58,14 @@ bool vqwindow_open(vqWindow* window, const char* format, ...) {
   va_start(args, format);
   vqcfgstr_vformat(text.data(), text.size(), format, args);
   va_end(args);
+  // Splitting cuts the text up; the whole-string words look at it whole.
+  const std::string formatted(text.data());
   std::vector<char> list(VQCFGSTR_WINDOWLIST);
   char** tokens = vqcfgstr_split(text.data(), list.data(), list.size());
   if (tokens == nullptr) return false;
 
   vqwindow_options options;
-  vqwindow_read_options(window, tokens, format, &options);
+  vqwindow_read_options(window, tokens, format, formatted.c_str(), &options);
   const int width = window->layout.width, height = window->layout.height;
   const int top = window->menu_height + window->toolbar_height;
   const int bars = top + window->status_height;

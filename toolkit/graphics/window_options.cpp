@@ -93,7 +93,11 @@ void read_words(char** tokens, int first, vqwindow_options* options) {
 
 }  // namespace
 
-void vqwindow_read_options(vqWindow* window, char** tokens, const char* format, vqwindow_options* options) {
+void vqwindow_read_options(vqWindow* window, char** tokens, const char* format, const char* formatted,
+                           vqwindow_options* options) {
+  const auto has_word = [&](const char* word) {
+    return vqcfgstr_has(format, word) || (formatted != nullptr && vqcfgstr_has(formatted, word));
+  };
   *options = vqwindow_options{};
   options->sysmenu = 1;
   vqgeometry& g = window->layout;
@@ -118,9 +122,9 @@ void vqwindow_read_options(vqWindow* window, char** tokens, const char* format, 
   window->quit_allowed = options->noquit ? 0 : 1;
   window->close_allowed = options->noquit || options->noclose ? 0 : 1;
   window->draw = options->nodraw ? 0 : 1;
-  options->setwindowsize = vqcfgstr_has(format, "setwindowsize");
-  options->invisible = vqcfgstr_has(format, "invisible");
-  options->ownpxmap = vqcfgstr_has(format, "ownpxmap");
+  options->setwindowsize = has_word("setwindowsize");
+  options->invisible = has_word("invisible");
+  options->ownpxmap = has_word("ownpxmap");
   window->max_width = vqcfgstr_number(format, "maxxs", 0);
   window->max_height = vqcfgstr_number(format, "maxys", 0);
 

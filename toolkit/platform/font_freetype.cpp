@@ -7,6 +7,7 @@
 #include FT_FREETYPE_H
 #include <fontconfig/fontconfig.h>
 
+#include <cctype>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -57,18 +58,48 @@ static bool family_is(FcPattern* pattern, const char* family) {
   return false;
 }
 
-// fontconfig always answers with some face. The answer counts only when it
-// carries the asked family or differs from what a request without any family
-// gets (an alias such as a metric-compatible replacement).
+// fontconfig always answers with some face. The answer is the asked face
+// when it carries the family or differs from what a request without any
+// family gets (an alias such as a metric-compatible replacement).
+static bool matches_family(FcPattern* found, const char* family, bool bold, bool italic, const std::string& file,
+                           int index) {
+  if (family_is(found, family)) return true;
+  FcPattern* fallback = match_pattern(nullptr, bold, italic);
+  int fallback_index = 0;
+  const bool same = pattern_file(fallback, &fallback_index) == file && fallback_index == index;
+  if (fallback) FcPatternDestroy(fallback);
+  return !same;
+}
+
+// A name with a size run into it ("arial28") names the face before it.
+static std::string without_trailing_size(const char* family) {
+  std::string stem(family);
+  while (!stem.empty() && (isdigit(static_cast<unsigned char>(stem.back())) || stem.back() == ' ' ||
+                           stem.back() == '-' || stem.back() == '_'))
+    stem.pop_back();
+  return stem;
+}
+
+// Like the desktop's font mapper, an unknown face is never refused: the
+// face itself, else the face named without a size at its end, else the
+// closest installed face by fontconfig's judgement (its default for the
+// weight and slant).
 static std::string find_face_file(const char* family, bool bold, bool italic, int* index) {
   if (!FcInit()) return {};
   FcPattern* found = match_pattern(family, bold, italic);
   std::string file = pattern_file(found, index);
-  if (!file.empty() && !family_is(found, family)) {
-    FcPattern* fallback = match_pattern(nullptr, bold, italic);
-    int fallback_index = 0;
-    if (pattern_file(fallback, &fallback_index) == file && fallback_index == *index) file.clear();
-    if (fallback) FcPatternDestroy(fallback);
+  if (!file.empty() && !matches_family(found, family, bold, italic, file, *index)) {
+    const std::string stem = without_trailing_size(family);
+    if (!stem.empty() && stem != family) {
+      FcPattern* by_stem = match_pattern(stem.c_str(), bold, italic);
+      int stem_index = 0;
+      const std::string stem_file = pattern_file(by_stem, &stem_index);
+      if (!stem_file.empty() && matches_family(by_stem, stem.c_str(), bold, italic, stem_file, stem_index)) {
+        file = stem_file;
+        *index = stem_index;
+      }
+      if (by_stem) FcPatternDestroy(by_stem);
+    }
   }
   if (found) FcPatternDestroy(found);
   return file;

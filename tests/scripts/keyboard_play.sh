@@ -1,0 +1,114 @@
+#!/usr/bin/env bash
+# A play-through of the game by keyboard alone on an X screen of its own
+# (Xvfb, the SDL back end, keys by xdotool, no mouse event at all): level 2,
+# difficulty 2 and N = 3 set with Tab and the arrow keys, START by Enter, the first task
+# answered by its digit key, the second wrongly by the ring (arrows, then
+# Enter), which must be seen on the screen around the chosen box, the third
+# by the keypad's digit; then Tab to ENDE and Enter end the game with 0, and
+# the results log holds the quiz. QUORILA_TEST_HOOK=1 tells the right box.
+set -u
+build=$1
+source_dir=$2
+for tool in Xvfb xdotool xwd python3; do
+  command -v $tool > /dev/null || { echo "$tool missing: skipped"; exit 77; }
+done
+[ -x "$build/quorila" ] || { echo "no game in $build: skipped"; exit 77; }
+source "$source_dir/tests/scripts/xvfb_screen.bash"
+work=$(mktemp -d)
+program=""
+cleanup() {
+  [ -n "$program" ] && kill "$program" 2> /dev/null
+  stop_screen
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "keyboard_play: $*"; echo "--- the game said:"; cat "$work/out" 2> /dev/null; exit 1; }
+
+# wait_line PATTERN SECONDS: the first line of the game's output that matches.
+wait_line() {
+  local line
+  for _ in $(seq $((${2} * 10))); do
+    line=$(grep -E -m 1 "$1" "$work/out" 2> /dev/null) && { echo "$line"; return 0; }
+    kill -0 "$program" 2> /dev/null || break
+    sleep 0.1
+  done
+  return 1
+}
+
+keys() { xdotool key --delay 60 "$@"; }
+
+# ring_seen K: polls the window until the ring (0,60,200) stands around box
+# K: the middle of its top bar and of its left bar, in client pixels
+# (10 + 120 K + 4 + 56, 200 + 1) and (10 + 120 K + 5, 200 + 25).
+ring_seen() {
+  for _ in $(seq 100); do
+    xwd -silent -id "$window_id" > "$work/window.xwd" 2> /dev/null &&
+      python3 - "$source_dir/tests/scripts" "$work/window.xwd" "$1" << 'PY' && return 0
+import sys
+sys.path.insert(0, sys.argv[1])
+from xwd_dump import Dump
+window, k = Dump(sys.argv[2]), int(sys.argv[3])
+x = 10 + 120 * k + 4
+ring = (0, 60, 200)
+sys.exit(0 if window.at(x + 56, 201) == ring and window.at(x + 1, 225) == ring else 1)
+PY
+    sleep 0.2
+  done
+  return 1
+}
+
+mkdir -p "$work/elsewhere"
+cd "$work/elsewhere" || exit 1
+open_on_screen 1600x1200 "QUORILA screen .*" "$work/out" \
+  env VQ_PLATFORM=sdl QUORILA_TEST_HOOK=1 XDG_DATA_HOME="$work/xdg" timeout 120 "$build/quorila"
+case $? in
+  0) ;;
+  77) echo "Xvfb did not start: skipped"; exit 77 ;;
+  *) fail "no window" ;;
+esac
+wait_line '^quorila-test: ready$' 30 > /dev/null || fail "no start message"
+# The window as it stands once the game is ready.
+window_id=$(wait_window "QUORILA screen .*" "$program")
+[ -n "$window_id" ] || fail "no window once ready"
+eval "$(xdotool getwindowgeometry --shell "$window_id")"
+[ "$WIDTH" -eq 1305 ] && [ "$HEIGHT" -eq 915 ] || fail "the window is ${WIDTH}x$HEIGHT, not shown unscaled"
+# The keyboard goes to the game's window; the pointer is never moved.
+xdotool windowfocus --sync "$window_id" 2> /dev/null || xdotool windowfocus "$window_id"
+
+# Level (first control) and difficulty (second) up to 2, N (third) down
+# from 12 to 3, on to START.
+keys Tab Up Tab Up Tab
+for _ in $(seq 9); do keys Down; done
+keys Tab Tab Return
+
+read -r _ _ _ _ k _ <<< "$(wait_line '^quorila-test: task 1 box ' 30)" || fail "task 1 never came"
+keys "$k"
+read -r _ _ _ _ k _ <<< "$(wait_line '^quorila-test: task 2 box ' 30)" || fail "task 2 never came"
+wrong=$((k % 6 + 1))
+# The first arrow shows the ring on box 1, each further one moves it on.
+keys Right
+for _ in $(seq $((wrong - 1))); do keys Right; done
+ring_seen "$wrong" || fail "no ring around box $wrong on the screen"
+keys Return
+read -r _ _ _ _ k _ <<< "$(wait_line '^quorila-test: task 3 box ' 30)" || fail "task 3 never came"
+keys "KP_$k"
+
+for _ in $(seq 300); do
+  [ -s "$work/xdg/quorila/results.csv" ] && break
+  kill -0 "$program" 2> /dev/null || break
+  sleep 0.1
+done
+[ -s "$work/xdg/quorila/results.csv" ] || fail "the quiz did not end"
+# START had the keyboard before the quiz and has it again: one Tab to ENDE.
+keys Tab Return
+for _ in $(seq 100); do kill -0 "$program" 2> /dev/null || break; sleep 0.1; done
+wait "$program"
+status=$?
+program=""
+[ "$status" -eq 0 ] || fail "the game ended with $status"
+line=$(tail -n 1 "$work/xdg/quorila/results.csv")
+echo "$line"
+# Level 2, difficulty 2, 3 tasks, 2 right, 1 wrong, none skipped.
+grep -qE ',2,2,3,2,1,0,.*finished' <<< "$line" || fail "the log does not show level 2, difficulty 2, N = 3, two right and one wrong"
+[ "$(grep -c finished "$work/xdg/quorila/results.csv")" -eq 1 ] || fail "not one quiz in the log"
+echo "keyboard_play: ok"
