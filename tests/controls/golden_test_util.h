@@ -18,10 +18,10 @@
 #include <string>
 #include <vector>
 
-// Beside this header: tests/controls/golden/NAME.png.
+// Beside this header: tests/controls/golden/NAME.png (an absolute path, so
+// that tests which change their working folder still find it).
 inline std::string golden_path(const char* name) {
-  std::string here = __FILE__;
-  return here.substr(0, here.find_last_of('/') + 1) + "golden/" + name + ".png";
+  return std::string(VQ_TESTS_DIR) + "/controls/golden/" + name + ".png";
 }
 
 // Writes w x h pixels (0x00RRGGBB) as a PNG with the toolkit's writer.

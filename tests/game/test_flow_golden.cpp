@@ -21,7 +21,7 @@ namespace {
 
 constexpr int64_t calendar = 1700000000;
 
-const std::string golden = std::filesystem::path(__FILE__).parent_path() / "golden" / "first_task.png";
+const std::string golden = std::filesystem::path(VQ_TESTS_DIR) / "game" / "golden" / "first_task.png";
 
 // Pictures for every number: a landscape for the backgrounds and a face
 // for the avatars, so that the screen shows what a player would see.

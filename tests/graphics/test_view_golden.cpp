@@ -15,8 +15,7 @@
 
 namespace {
 
-const std::string kGolden = std::string(__FILE__).substr(0, std::string(__FILE__).rfind('/')) +
-                            "/golden/panel_scene.png";
+const std::string kGolden = std::string(VQ_TESTS_DIR) + "/graphics/golden/panel_scene.png";
 const std::string kBuild = VQ_BINARY_DIR;
 
 // Two small picture files the scene reads back: one through the toolkit's
