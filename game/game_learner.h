@@ -12,5 +12,5 @@
 std::string learner_name(int argc, char* const* argv, const char* from_environment, const char* login);
 
 // The learner of this run, from the program's own command line and
-// environment (read once).
+// environment, asked again for every line logged.
 const std::string& game_learner();

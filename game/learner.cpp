@@ -49,8 +49,10 @@ std::string learner_name(int argc, char* const* argv, const char* from_environme
   return "?";
 }
 
+// Asked again for every line: in the browser the page's name field may
+// change QUORILA_LEARNER between two quizzes.
 const std::string& game_learner() {
-  static const std::string name =
-      learner_name(vqframe_argc(), vqframe_argv(), std::getenv("QUORILA_LEARNER"), login_name());
+  static std::string name;
+  name = learner_name(vqframe_argc(), vqframe_argv(), std::getenv("QUORILA_LEARNER"), login_name());
   return name;
 }

@@ -18,6 +18,12 @@ const runs = [
     touch: true },
 ];
 const finished = /,2,1,3,3,0,0,.*,finished$/;
+// Typed into the page's name field in the first run; remembered for the next.
+const learner = 'Zoë Müller, 3b';
+const learnerField = '"Zoë Müller, 3b"';
+
+// Stored and downloaded logs hold the name's UTF-8 bytes; read as Latin-1 they show as Ã and friends.
+const utf8 = (s) => (/[\u00c2-\u00c3]/.test(s) ? Buffer.from(s, 'latin1').toString('utf8') : s);
 
 function lines(text) { return (text || '').split('\n').filter((l) => l !== ''); }
 
@@ -52,6 +58,15 @@ async function play(browser, server, run, downloads) {
     await until('the information box after five F12', () => game.dialogs.length > 0, 30);
   }
 
+  const field = await game.page.$eval('#vq-learner', (input) => input.value);
+  if (run === runs[0]) {
+    await game.page.click('#vq-learner', { clickCount: 3 });
+    await game.page.keyboard.type(learner);
+    await game.page.keyboard.press('Enter');
+  } else if (field !== learner) {
+    throw new Error(`the name field holds "${field}" after a new page, not the remembered name`);
+  }
+
   let c = await control(game, 'udStufe');
   await press(game, c.x + c.w - 7, c.y + c.h / 4, run.touch);
   c = await control(game, 'udAnzahlAufgaben');
@@ -82,8 +97,12 @@ async function play(browser, server, run, downloads) {
   if (added !== 1) throw new Error(`${added} lines added to the log, not 1`);
   if (csv.join('\n') !== stored.join('\n')) throw new Error('the downloaded CSV is not the stored log');
   if (!finished.test(csv[csv.length - 1])) throw new Error(`last line "${csv[csv.length - 1]}"`);
+  const tasks = lines(await storedText(game.page, '/tasks.csv'));
+  for (const line of [csv[csv.length - 1], ...tasks.slice(-3)].map(utf8))
+    if (line.split(',', 2)[1] + ',' + line.split(',', 3)[2] !== learnerField)
+      throw new Error(`the learner is not in "${line}"`);
   if (!/^date,/.test(csv[0])) throw new Error(`no header line: "${csv[0]}"`);
-  console.log(`play_through: ${run.name}: ${csv[csv.length - 1]} (${csv.length - 1} quizzes logged, ` +
+  console.log(`play_through: ${run.name}: ${utf8(csv[csv.length - 1])} (${csv.length - 1} quizzes logged, ` +
               `${((Date.now() - started) / 1000).toFixed(1)} s)`);
   await game.page.close();
 }

@@ -5,7 +5,8 @@ set(VQ_WEB_LINK_OPTIONS
     -sASYNCIFY -sASYNCIFY_STACK_SIZE=131072
     -sALLOW_MEMORY_GROWTH=1 -sINITIAL_MEMORY=67108864
     -sFORCE_FILESYSTEM=1 -sEXIT_RUNTIME=1 -sENVIRONMENT=web
-    "-sEXPORTED_RUNTIME_METHODS=['FS','ENV','addRunDependency','removeRunDependency']"
+    "-sEXPORTED_RUNTIME_METHODS=['FS','ENV','addRunDependency','removeRunDependency','stringToUTF8','lengthBytesUTF8']"
+    "-sEXPORTED_FUNCTIONS=['_main','_setenv','_malloc','_free']"
     --pre-js ${CMAKE_SOURCE_DIR}/toolkit/platform/web/vqweb.js)
 if(TARGET quorila)
   set_target_properties(quorila PROPERTIES SUFFIX ".js" RUNTIME_OUTPUT_DIRECTORY ${VQ_WEB_SITE}

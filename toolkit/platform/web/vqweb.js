@@ -193,9 +193,12 @@ var vqweb = (function () {
     if (handled) e.preventDefault();
   }
 
+  // Keys typed into a field of the page (the learner's name) are the field's.
+  const inField = (e) => e.target instanceof HTMLInputElement;
+
   function startPage() {
-    document.addEventListener('keydown', (e) => { unlockAudio(); onKey(e, true); });
-    document.addEventListener('keyup', (e) => onKey(e, false));
+    document.addEventListener('keydown', (e) => { if (inField(e)) return; unlockAudio(); onKey(e, true); });
+    document.addEventListener('keyup', (e) => { if (!inField(e)) onKey(e, false); });
     window.addEventListener('focus', () => focusWindow(state.main));
     window.addEventListener('blur', () => focusWindow(0));
     window.addEventListener('resize', layout);
