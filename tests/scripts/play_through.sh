@@ -100,7 +100,7 @@ play() {
   n=$(grep -c ',finished$' "$work/xdg/quorila/results.csv")
   [ "$n" -eq 1 ] || fail "$n finished quizzes in the log, not 1"
   tail -n 1 "$work/xdg/quorila/results.csv"
-  tail -n 1 "$work/xdg/quorila/results.csv" | grep -qE '^[^,]+,2,1,3,3,0,0,[0-9]+,[0-9]+,finished$' ||
+  tail -n 1 "$work/xdg/quorila/results.csv" | grep -qE ',2,1,3,3,0,0,[0-9]+,[0-9]+,finished$' ||
     fail "the log does not show level 2, N = 3 and three right answers"
   stop_screen
 }
