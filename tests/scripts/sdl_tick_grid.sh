@@ -81,6 +81,6 @@ int main() {
 CPP
 # shellcheck disable=SC2086
 c++ -std=c++20 -O1 $flags -I"$src/toolkit/platform" "$work/probe.cpp" "$lib" \
-    $(pkg-config --libs sdl2 SDL2_image SDL2_mixer freetype2 fontconfig) -o "$work/probe" \
+    $(pkg-config --libs sdl2 SDL2_image SDL2_mixer freetype2 fontconfig libjpeg libpng x11) -o "$work/probe" \
     || { echo "probe did not build"; exit 1; }
 env -u DISPLAY -u WAYLAND_DISPLAY VQ_PLATFORM=sdl "$work/probe"
