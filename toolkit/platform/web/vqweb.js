@@ -224,6 +224,15 @@ var vqweb = (function () {
     return text;
   }
 
+  // Writes of the page's own (a file taken from storage, a merged file put
+  // back) are not the program's: storing them again would send them to the
+  // other tabs, which would store them back, without end.
+  let ownWrites = 0;
+  function writeOwn(path, text) {
+    ownWrites++;
+    try { FS.writeFile(path, bytesOf(text)); } finally { ownWrites--; }
+  }
+
   function loadStoredFile(path, text) {
     try {
       if (text === null || text === undefined) {
@@ -232,7 +241,7 @@ var vqweb = (function () {
         return;
       }
       FS.mkdirTree(path.slice(0, path.lastIndexOf('/')));
-      FS.writeFile(path, bytesOf(text));
+      writeOwn(path, text);
       state.saved.set(path, text);
     } catch (e) {
       console.warn('vqweb: cannot restore ' + path, e);
@@ -261,7 +270,7 @@ var vqweb = (function () {
       return;
     }
     state.saved.set(path, merged);
-    if (merged !== now) FS.writeFile(path, bytesOf(merged));
+    if (merged !== now) writeOwn(path, merged);
     if (Module.onFilesChanged) Module.onFilesChanged();
   }
 
@@ -281,7 +290,7 @@ var vqweb = (function () {
     FS.close = function (stream) {
       const path = stream && stream.path;
       const result = close.apply(this, arguments);
-      if (path) storeFile(path);
+      if (path && ownWrites === 0) storeFile(path);
       return result;
     };
   }
