@@ -32,7 +32,9 @@ faces=$top/build/web-obj/web_faces_data.cpp
 if cmp -s "$faces.new" "$faces"; then rm "$faces.new"; else mv "$faces.new" "$faces"; fi
 
 if [ ! -f build/web-obj/CMakeCache.txt ]; then
-  emcmake cmake -S . -B build/web-obj -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_COMPILER_LAUNCHER=ccache \
+  launcher=()
+  command -v ccache > /dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+  emcmake cmake -S . -B build/web-obj -DCMAKE_BUILD_TYPE=Release "${launcher[@]}" \
     -DVQ_WEB_SITE="$site" -DVQ_WEB_FACES="$faces" > /dev/null
 fi
 cmake --build build/web-obj -j"$jobs" --target quorila
