@@ -24,26 +24,16 @@ cleanup() {
 trap cleanup EXIT
 fail() { echo "keyboard_play: $*"; echo "--- the game said:"; cat "$work/out" 2> /dev/null; exit 1; }
 
-# wait_line PATTERN SECONDS: the first line of the game's output that matches.
-wait_line() {
-  local line
-  for _ in $(seq $((${2} * 10))); do
-    line=$(grep -E -m 1 "$1" "$work/out" 2> /dev/null) && { echo "$line"; return 0; }
-    kill -0 "$program" 2> /dev/null || break
-    sleep 0.1
-  done
-  return 1
-}
+# wait_line PATTERN: the first line of the game's output that matches.
+wait_line() { wait_for_line "$work/out" "$1" "$program"; }
 
 keys() { xdotool key --delay 60 "$@"; }
 
-# ring_seen K: polls the window until the ring (0,60,200) stands around box
-# K: the middle of its top bar and of its left bar, in client pixels
-# (10 + 120 K + 4 + 56, 200 + 1) and (10 + 120 K + 5, 200 + 25).
-ring_seen() {
-  for _ in $(seq 100); do
-    xwd -silent -id "$window_id" > "$work/window.xwd" 2> /dev/null &&
-      python3 - "$source_dir/tests/scripts" "$work/window.xwd" "$1" << 'PY' && return 0
+# ring_at K DUMP: whether the ring (0,60,200) stands around box K in the
+# window's read-back: the middle of its top bar and of its left bar, in
+# client pixels (10 + 120 K + 4 + 56, 200 + 1) and (10 + 120 K + 5, 200 + 25).
+ring_at() {
+  python3 - "$source_dir/tests/scripts" "$2" "$1" << 'PY'
 import sys
 sys.path.insert(0, sys.argv[1])
 from xwd_dump import Dump
@@ -52,10 +42,10 @@ x = 10 + 120 * k + 4
 ring = (0, 60, 200)
 sys.exit(0 if window.at(x + 56, 201) == ring and window.at(x + 1, 225) == ring else 1)
 PY
-    sleep 0.2
-  done
-  return 1
 }
+
+# ring_seen K: polls the window until the ring stands around box K.
+ring_seen() { until_shown "-id $window_id" "$work/window.xwd" ring_at "$1"; }
 
 mkdir -p "$work/elsewhere"
 cd "$work/elsewhere" || exit 1
@@ -66,7 +56,7 @@ case $? in
   77) echo "Xvfb did not start: skipped"; exit 77 ;;
   *) fail "no window" ;;
 esac
-wait_line '^quorila-test: ready$' 30 > /dev/null || fail "no start message"
+wait_line '^quorila-test: ready$' > /dev/null || fail "no start message"
 # The window as it stands once the game is ready.
 window_id=$(wait_window "QUORILA screen .*" "$program")
 [ -n "$window_id" ] || fail "no window once ready"
@@ -81,16 +71,16 @@ keys Tab Up Tab Up Tab
 for _ in $(seq 9); do keys Down; done
 keys Tab Tab Return
 
-read -r _ _ _ _ k _ <<< "$(wait_line '^quorila-test: task 1 box ' 30)" || fail "task 1 never came"
+read -r _ _ _ _ k _ <<< "$(wait_line '^quorila-test: task 1 box ')" || fail "task 1 never came"
 keys "$k"
-read -r _ _ _ _ k _ <<< "$(wait_line '^quorila-test: task 2 box ' 30)" || fail "task 2 never came"
+read -r _ _ _ _ k _ <<< "$(wait_line '^quorila-test: task 2 box ')" || fail "task 2 never came"
 wrong=$((k % 6 + 1))
 # The first arrow shows the ring on box 1, each further one moves it on.
 keys Right
 for _ in $(seq $((wrong - 1))); do keys Right; done
 ring_seen "$wrong" || fail "no ring around box $wrong on the screen"
 keys Return
-read -r _ _ _ _ k _ <<< "$(wait_line '^quorila-test: task 3 box ' 30)" || fail "task 3 never came"
+read -r _ _ _ _ k _ <<< "$(wait_line '^quorila-test: task 3 box ')" || fail "task 3 never came"
 keys "KP_$k"
 
 for _ in $(seq 300); do

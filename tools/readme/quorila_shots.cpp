@@ -11,9 +11,8 @@
 #include "vqcontrols.h"
 #include "vqframe.h"
 #include "vqheadless.h"
-#include "vqimagefile.h"
-#include "vqpxmap.h"
 #include "vqscript.h"
+#include "window_picture.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -36,23 +35,11 @@ int count_of(const std::string& text, const char* part) {
 }
 
 void save(const char* name) {
-  const std::vector<uint32_t>* screen = vqheadless_screen(window());
-  vqheadless_window_info info;
-  if (screen == nullptr || !vqheadless_window(window(), &info)) return;
-  vqpxmap pm;
-  vqpxmap_init(&pm);
-  pm.width = info.width;
-  pm.height = info.height;
-  pm.format = VQPX_TRUECOLOR;
-  if (vqpxmap_allocate(&pm)) {
-    std::memcpy(vqpxmap_rgbpixels(&pm), screen->data(), screen->size() * sizeof(uint32_t));
-    const std::string file = g_out + "/" + name;
-    if (vqpxmap_savetofile_png(&pm, file.c_str())) {
-      std::printf("%s\n", file.c_str());
-      ++g_saved;
-    }
+  const std::string file = g_out + "/" + name;
+  if (window_picture_png(window(), file)) {
+    std::printf("%s\n", file.c_str());
+    ++g_saved;
   }
-  vqpxmap_free(&pm);
 }
 
 void click(int x, int y) {

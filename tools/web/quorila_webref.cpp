@@ -9,10 +9,9 @@
 #include "vqcontrols.h"
 #include "vqframe.h"
 #include "vqheadless.h"
-#include "vqimagefile.h"
 #include "vqplatform.h"
-#include "vqpxmap.h"
 #include "vqscript.h"
+#include "../readme/window_picture.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -45,16 +44,7 @@ bool save(const char* name) {
     std::fwrite(rgb, 1, 3, f);
   }
   if (std::fclose(f) != 0) return false;
-  vqpxmap pm;
-  vqpxmap_init(&pm);
-  pm.width = info.width;
-  pm.height = info.height;
-  pm.format = VQPX_TRUECOLOR;
-  if (vqpxmap_allocate(&pm)) {
-    std::memcpy(vqpxmap_rgbpixels(&pm), screen->data(), screen->size() * sizeof(uint32_t));
-    vqpxmap_savetofile_png(&pm, (base + ".png").c_str());
-  }
-  vqpxmap_free(&pm);
+  window_picture_png(window(), base + ".png");
   std::printf("%s.ppm\n", base.c_str());
   ++g_saved;
   return true;
