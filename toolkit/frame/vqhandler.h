@@ -2,6 +2,8 @@
 // eight integer arguments in, an integer out.
 #pragma once
 
+#include "vqcommand.h"
+
 typedef int (*vqhandler)(void* object, int command, int a1, int a2, int a3, int a4, int a5, int a6, int a7,
                          int a8);
 

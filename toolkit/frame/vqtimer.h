@@ -6,8 +6,6 @@
 #include <atomic>
 #include <cstdint>
 
-enum { VQCMD_TIMER = 2029 };
-
 void vqtimer_set(vqhandler handler, void* object, int interval, int tag);
 void vqtimer_remove(void* object, int tag);
 void vqtimer_setinterval(int interval, void* object, int tag);

@@ -32,12 +32,12 @@ const attribute_name kAttributes[] = {
 int vqbutton_hotkeycode(const char* value) {
   if (value == nullptr) value = "";
   if (std::strlen(value) == 1) return static_cast<unsigned char>(value[0]);
-  if (strcasecmp(value, "space") == 0) return VQCTL_KEY_SPACE;
-  if (strcasecmp(value, "return") == 0) return VQCTL_KEY_ENTER;
+  if (strcasecmp(value, "space") == 0) return VQKEY_SPACE;
+  if (strcasecmp(value, "return") == 0) return VQKEY_ENTER;
   if ((value[0] == 'f' || value[0] == 'F') && value[1] >= '1' && value[1] <= '9') {
     char* end = nullptr;
     const long n = std::strtol(value + 1, &end, 10);
-    if (*end == 0 && n >= 1 && n <= 12) return VQCTL_KEY_F1 + static_cast<int>(n) - 1;
+    if (*end == 0 && n >= 1 && n <= 12) return VQKEY_F1 + static_cast<int>(n) - 1;
   }
   std::printf("complex hotkey not fully supported yet ! (vqcfgstr_btnattr) \"%s\"\n", value);
   return 0;

@@ -46,7 +46,7 @@ bool vqbutton_hotkey(int key) {
     vqbutton_click(b);
     return true;
   }
-  if (key != VQCTL_KEY_ENTER && key != VQCTL_KEY_RETURN) return false;
+  if (key != VQKEY_ENTER && key != VQCHAR_RETURN) return false;
   for (vqButton* b : g_buttons) {
     if (!usable(b) || !(b->attributes & VQBTN_DEFAULT)) continue;
     vqbutton_click(b);

@@ -58,7 +58,7 @@ void hover(vqButton* b, bool on) {
   if (is_link(b)) vqplatform_set_cursor(on && !b->greyed ? VQCURSOR_HAND : VQCURSOR_ARROW);
 }
 
-bool presses(int key) { return key == VQCTL_KEY_SPACE || key == VQCTL_KEY_ENTER || key == VQCTL_KEY_RETURN; }
+bool presses(int key) { return key == VQKEY_SPACE || key == VQKEY_ENTER || key == VQCHAR_RETURN; }
 
 bool key_down(vqButton* b, int key) {
   if (b->greyed) return false;
@@ -120,18 +120,18 @@ int vqButton::command(void* object, int command, int a1, int, int, int, int, int
   vqButton* b = static_cast<vqButton*>(object);
   if (b == nullptr || !b->created) return 0;
   switch (command) {
-    case VQCTL_DESTROY: vqbutton_destroy(b); return 0;
-    case VQCTL_LEFTDOWN: case VQCTL_LEFTDOUBLE: press(b); return 0;
-    case VQCTL_LEFTUP: release(b); return 0;
-    case VQCTL_KEYDOWN: return key_down(b, a1) ? 1 : 0;
-    case VQCTL_KEYUP: return key_up(b, a1) ? 1 : 0;
-    case VQCTL_FOCUSIN: return focus_in(b);
-    case VQCTL_FOCUSOUT: focus_out(b); return 0;
-    case VQCTL_HOVERSTART: hover(b, true); return 0;
-    case VQCTL_HOVEREND: hover(b, false); return 0;
-    case VQCTL_QUERY: return 1;
-    case VQCTL_REFRESH: case VQCTL_REDRAWALL: vqbutton_redraw(b); return 0;
-    case VQCTL_TIMER: repeat(b); return 0;
+    case VQCMD_CLOSE: vqbutton_destroy(b); return 0;
+    case VQCMD_LEFTDOWN: case VQCMD_LEFTDOUBLE: press(b); return 0;
+    case VQCMD_LEFTUP: release(b); return 0;
+    case VQCMD_KEYDOWN: return key_down(b, a1) ? 1 : 0;
+    case VQCMD_KEYUP: return key_up(b, a1) ? 1 : 0;
+    case VQCMD_FOCUSIN: return focus_in(b);
+    case VQCMD_FOCUSOUT: focus_out(b); return 0;
+    case VQCMD_HOVERSTART: hover(b, true); return 0;
+    case VQCMD_HOVEREND: hover(b, false); return 0;
+    case VQCMD_QUERY: return 1;
+    case VQCMD_REFRESH: case VQCMD_REDRAWALL: vqbutton_redraw(b); return 0;
+    case VQCMD_TIMER: repeat(b); return 0;
     default: return 0;
   }
 }

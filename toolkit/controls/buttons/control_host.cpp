@@ -48,32 +48,32 @@ void vqcontrol_host_register(vqcontrol_host* h, vqhandler handler, void* object,
   vqregion_request request{handler, object, x, y, w, h_, flags};
   int low, high;
   vqptr_split(&request, &low, &high);
-  h->region = alive(h) ? vqsend(h->handler, h->object, VQCTL_ADDREGION, low, high) : -1;
+  h->region = alive(h) ? vqsend(h->handler, h->object, VQCMD_ADDREGION, low, high) : -1;
 }
 
 void vqcontrol_host_detach(vqcontrol_host* h, void* object) {
   int low, high;
   vqptr_split(object, &low, &high);
-  ask(h, VQCTL_REMOVEREGIONS, low, high);
+  ask(h, VQCMD_REMOVEREGIONS, low, high);
   *h = vqcontrol_host{nullptr, nullptr, nullptr, -1};
 }
 
 vqpxmap* vqcontrol_host_pixmap(const vqcontrol_host* h) { return alive(h) ? h->pixmap : nullptr; }
 
 void vqcontrol_host_show(const vqcontrol_host* h, int x, int y, int w, int h_) {
-  ask(h, VQCTL_SHOWRECT, x, y, w, h_);
+  ask(h, VQCMD_SHOWRECT, x, y, w, h_);
 }
 
 bool vqcontrol_host_focus(const vqcontrol_host* h) {
-  return h->region >= 0 && ask(h, VQCTL_FOCUSREGION, h->region) != 0;
+  return h->region >= 0 && ask(h, VQCMD_FOCUSREGION, h->region) != 0;
 }
 
-void vqcontrol_host_focusnext(const vqcontrol_host* h) { ask(h, VQCTL_FOCUSNEXT); }
+void vqcontrol_host_focusnext(const vqcontrol_host* h) { ask(h, VQCMD_FOCUSNEXT); }
 
 void vqcontrol_host_capture(const vqcontrol_host* h) {
-  if (h->region >= 0) ask(h, VQCTL_CAPTURE, h->region);
+  if (h->region >= 0) ask(h, VQCMD_CAPTURE, h->region);
 }
 
 void vqcontrol_host_release(const vqcontrol_host* h) {
-  if (h->region >= 0) ask(h, VQCTL_RELEASE, h->region);
+  if (h->region >= 0) ask(h, VQCMD_RELEASE, h->region);
 }

@@ -3,27 +3,9 @@
 #pragma once
 
 #include "vqcontrols.h"
+#include "vqkeys.h"
 
 #include <cstdarg>
-
-// Commands a control receives from its host, and those it sends to it.
-enum vqcontrol_command {
-  VQCTL_DESTROY = 2001, VQCTL_LEFTDOWN = 2004, VQCTL_LEFTUP = 2005, VQCTL_LEFTDOUBLE = 2006,
-  VQCTL_WHEELUP = 2013, VQCTL_WHEELDOWN = 2014, VQCTL_MOVE = 2015, VQCTL_KEYDOWN = 2016,
-  VQCTL_KEYUP = 2017, VQCTL_FOCUSIN = 2018, VQCTL_FOCUSOUT = 2019, VQCTL_QUERY = 2020,
-  VQCTL_HOVEREND = 2024, VQCTL_HOVERSTART = 2025, VQCTL_REFRESH = 2026, VQCTL_TIMER = 2029,
-  VQCTL_REDRAWALL = 2048,
-  VQCTL_ADDREGION = 8001, VQCTL_REMOVEREGIONS = 8002, VQCTL_SHOWRECT = 8008,
-  VQCTL_FOCUSREGION = 8010, VQCTL_FOCUSNEXT = 8011, VQCTL_CAPTURE = 8015, VQCTL_RELEASE = 8016,
-};
-
-// Key codes as the host passes them on.
-enum vqcontrol_key {
-  VQCTL_KEY_BACKSPACE = 8, VQCTL_KEY_TAB = 9, VQCTL_KEY_ENTER = 10, VQCTL_KEY_RETURN = 13,
-  VQCTL_KEY_ESCAPE = 27, VQCTL_KEY_SPACE = 32, VQCTL_KEY_LEFT = 301, VQCTL_KEY_RIGHT = 302,
-  VQCTL_KEY_UP = 303, VQCTL_KEY_DOWN = 304, VQCTL_KEY_F1 = 305, VQCTL_KEY_F12 = 316,
-  VQCTL_KEY_HOME = 320, VQCTL_KEY_END = 321, VQCTL_KEY_DELETE = 322,
-};
 
 // Auto-repeat of held arrows and mouserepeat buttons: a period of 100 ms,
 // and the first repeat waits five periods, so that a click makes one step.

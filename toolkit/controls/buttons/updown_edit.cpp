@@ -40,14 +40,14 @@ void erase(vqUpDownControl* c, int index) {
 // The keys that change the text or move the cursor.
 void edit(vqUpDownControl* c, int key) {
   switch (key) {
-    case VQCTL_KEY_BACKSPACE:
+    case VQCHAR_BACKSPACE:
       if (c->cursor > 0) erase(c, --c->cursor);
       break;
-    case VQCTL_KEY_DELETE: erase(c, c->cursor); break;
-    case VQCTL_KEY_LEFT: if (c->cursor > 0) --c->cursor; break;
-    case VQCTL_KEY_RIGHT: if (c->cursor < length(c)) ++c->cursor; break;
-    case VQCTL_KEY_HOME: c->cursor = 0; break;
-    case VQCTL_KEY_END: c->cursor = length(c); break;
+    case VQKEY_DELETE: erase(c, c->cursor); break;
+    case VQKEY_LEFT: if (c->cursor > 0) --c->cursor; break;
+    case VQKEY_RIGHT: if (c->cursor < length(c)) ++c->cursor; break;
+    case VQKEY_HOME: c->cursor = 0; break;
+    case VQKEY_END: c->cursor = length(c); break;
     default:
       // A refused character is still the field's, not the host's.
       if (acceptable(c, key)) insert(c, key);
@@ -97,22 +97,22 @@ int vqupdown_index_at(const vqUpDownControl* c, int px) {
 bool vqupdown_key(vqUpDownControl* c, int key) {
   if (c->greyed || !c->focused) return false;
   switch (key) {
-    case VQCTL_KEY_UP: case VQCTL_KEY_DOWN:
-      vqupdown_step(c, key == VQCTL_KEY_UP ? 1 : -1, true);
+    case VQKEY_UP: case VQKEY_DOWN:
+      vqupdown_step(c, key == VQKEY_UP ? 1 : -1, true);
       return true;
-    case VQCTL_KEY_ENTER: case VQCTL_KEY_RETURN:
+    case VQKEY_ENTER: case VQCHAR_RETURN:
       if (c->editing) vqupdown_edit_accept(c);
       if (!c->keepfocus) vqcontrol_host_focusnext(&c->host);
       return true;
-    case VQCTL_KEY_ESCAPE:
+    case VQKEY_ESCAPE:
       if (c->editing) vqupdown_edit_cancel(c);
       return true;
-    case VQCTL_KEY_TAB: return false;
+    case VQKEY_TAB: return false;
     default: break;
   }
-  const bool editing_key = (key >= 32 && key <= 255) || key == VQCTL_KEY_BACKSPACE ||
-                           key == VQCTL_KEY_DELETE || key == VQCTL_KEY_LEFT || key == VQCTL_KEY_RIGHT ||
-                           key == VQCTL_KEY_HOME || key == VQCTL_KEY_END;
+  const bool editing_key = (key >= 32 && key <= 255) || key == VQCHAR_BACKSPACE ||
+                           key == VQKEY_DELETE || key == VQKEY_LEFT || key == VQKEY_RIGHT ||
+                           key == VQKEY_HOME || key == VQKEY_END;
   if (!editing_key) return false;
   if (!c->editing) vqupdown_edit_begin(c, -1);
   edit(c, key);

@@ -64,18 +64,18 @@ int vqUpDownControl::command(void* object, int command, int a1, int a2, int, int
   vqUpDownControl* c = static_cast<vqUpDownControl*>(object);
   if (c == nullptr || !c->created) return 0;
   switch (command) {
-    case VQCTL_DESTROY: vqupdown_destroy(c); return 0;
-    case VQCTL_LEFTDOWN: case VQCTL_LEFTDOUBLE: press(c, a1, a2); return 0;
-    case VQCTL_LEFTUP: release(c); return 0;
-    case VQCTL_WHEELUP: case VQCTL_WHEELDOWN:
-      if (!c->greyed) vqupdown_step(c, command == VQCTL_WHEELUP ? 1 : -1, true);
+    case VQCMD_CLOSE: vqupdown_destroy(c); return 0;
+    case VQCMD_LEFTDOWN: case VQCMD_LEFTDOUBLE: press(c, a1, a2); return 0;
+    case VQCMD_LEFTUP: release(c); return 0;
+    case VQCMD_WHEELUP: case VQCMD_WHEELDOWN:
+      if (!c->greyed) vqupdown_step(c, command == VQCMD_WHEELUP ? 1 : -1, true);
       return 0;
-    case VQCTL_KEYDOWN: return vqupdown_key(c, a1) ? 1 : 0;
-    case VQCTL_FOCUSIN: return focus_in(c);
-    case VQCTL_FOCUSOUT: focus_out(c); return 0;
-    case VQCTL_QUERY: return 1;
-    case VQCTL_REFRESH: case VQCTL_REDRAWALL: vqupdown_redraw(c); return 0;
-    case VQCTL_TIMER: repeat(c); return 0;
+    case VQCMD_KEYDOWN: return vqupdown_key(c, a1) ? 1 : 0;
+    case VQCMD_FOCUSIN: return focus_in(c);
+    case VQCMD_FOCUSOUT: focus_out(c); return 0;
+    case VQCMD_QUERY: return 1;
+    case VQCMD_REFRESH: case VQCMD_REDRAWALL: vqupdown_redraw(c); return 0;
+    case VQCMD_TIMER: repeat(c); return 0;
     default: return 0;
   }
 }

@@ -173,14 +173,14 @@ int vqChoice::command(void* object, int command, int a1, int a2, int, int, int, 
   if (b.greyed) return 0;
   int step = 0;
   switch (command) {
-    case VQMINOR_LEFTDOWN:
-    case VQMINOR_LEFTDOUBLE:
+    case VQCMD_LEFTDOWN:
+    case VQCMD_LEFTDOUBLE:
       vqminor_takefocus(&b);
       choose(c, entry_at(c, a1, a2));
       return 0;
-    case VQMINOR_WHEELUP: step = -1; break;
-    case VQMINOR_WHEELDOWN: step = 1; break;
-    case VQMINOR_KEYDOWN:
+    case VQCMD_WHEELUP: step = -1; break;
+    case VQCMD_WHEELDOWN: step = 1; break;
+    case VQCMD_KEYDOWN:
       if (a1 == VQKEY_UP || a1 == VQKEY_LEFT) step = -1;
       if (a1 == VQKEY_DOWN || a1 == VQKEY_RIGHT) step = 1;
       break;

@@ -76,6 +76,6 @@ int vqEditor::command(void* object, int command, int, int, int, int, int, int, i
   vqEditor* c = static_cast<vqEditor*>(object);
   if (vqminor_common(&c->box, command)) return 0;
   if (vqminor_redraw_command(command)) vqeditor_draw(c);
-  if (command == VQMINOR_LEFTDOWN) vqminor_takefocus(&c->box);
+  if (command == VQCMD_LEFTDOWN) vqminor_takefocus(&c->box);
   return 0;
 }

@@ -55,7 +55,7 @@ int cursor_at(const vqLineInput* c, int px) {
 
 bool key(vqLineInput* c, int code) {
   switch (code) {
-    case VQKEY_BACKSPACE:
+    case VQCHAR_BACKSPACE:
       if (c->cursor > 0) remove_at(c, --c->cursor);
       return true;
     case VQKEY_DELETE: remove_at(c, c->cursor); return true;
@@ -161,12 +161,12 @@ int vqLineInput::command(void* object, int command, int a1, int, int, int, int, 
   }
   if (vqminor_redraw_command(command)) vqlineinput_draw(c);
   if (b.greyed) return 0;
-  if (command == VQMINOR_LEFTDOWN || command == VQMINOR_LEFTDOUBLE) {
+  if (command == VQCMD_LEFTDOWN || command == VQCMD_LEFTDOUBLE) {
     vqminor_takefocus(&b);
     c->cursor = cursor_at(c, a1);
     keep_cursor_shown(c);
     vqlineinput_draw(c);
-  } else if (command == VQMINOR_KEYDOWN && b.focused) {
+  } else if (command == VQCMD_KEYDOWN && b.focused) {
     if (key(c, a1)) {
       keep_cursor_shown(c);
       vqlineinput_draw(c);

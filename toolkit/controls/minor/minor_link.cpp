@@ -50,19 +50,19 @@ int vqLink::command(void* object, int command, int a1, int, int, int, int, int, 
   }
   if (b.greyed) return 0;
   switch (command) {
-    case VQMINOR_LEFTDOWN:
-    case VQMINOR_LEFTDOUBLE:
+    case VQCMD_LEFTDOWN:
+    case VQCMD_LEFTDOUBLE:
       b.pressed = 1;
       vqminor_takefocus(&b);
       vqlink_draw(c);
       break;
-    case VQMINOR_LEFTUP:
+    case VQCMD_LEFTUP:
       if (!b.pressed) break;
       b.pressed = 0;
       vqlink_draw(c);
       vqminor_notify(&b);
       break;
-    case VQMINOR_KEYDOWN:
+    case VQCMD_KEYDOWN:
       if (a1 == VQKEY_ENTER || a1 == VQKEY_SPACE) vqminor_notify(&b);
       break;
     default:

@@ -109,22 +109,22 @@ int vqRange::command(void* object, int command, int a1, int, int, int, int, int,
   if (vqminor_redraw_command(command)) vqrange_draw(c);
   if (b.greyed || c->style != VQRANGE_SLIDER) return 0;
   switch (command) {
-    case VQMINOR_LEFTDOWN:
-    case VQMINOR_LEFTDOUBLE:
+    case VQCMD_LEFTDOWN:
+    case VQCMD_LEFTDOUBLE:
       vqminor_takefocus(&b);
       b.pressed = 1;
       move_to(c, value_at(c, a1), false);
       break;
-    case VQMINOR_MOVE:
+    case VQCMD_MOUSEMOVE:
       if (b.pressed) move_to(c, value_at(c, a1), false);
       break;
-    case VQMINOR_LEFTUP:
+    case VQCMD_LEFTUP:
       if (b.pressed) vqminor_notify(&b);
       b.pressed = 0;
       break;
-    case VQMINOR_WHEELUP: move_to(c, c->value + 1, true); break;
-    case VQMINOR_WHEELDOWN: move_to(c, c->value - 1, true); break;
-    case VQMINOR_KEYDOWN:
+    case VQCMD_WHEELUP: move_to(c, c->value + 1, true); break;
+    case VQCMD_WHEELDOWN: move_to(c, c->value - 1, true); break;
+    case VQCMD_KEYDOWN:
       if (a1 == VQKEY_LEFT || a1 == VQKEY_DOWN) move_to(c, c->value - 1, true);
       if (a1 == VQKEY_RIGHT || a1 == VQKEY_UP) move_to(c, c->value + 1, true);
       break;

@@ -96,8 +96,8 @@ int vqToggle::command(void* object, int command, int a1, int, int, int, int, int
   if (vqminor_redraw_command(command)) vqtoggle_draw(c);
   if (b.greyed) return 0;
   switch (command) {
-    case VQMINOR_LEFTDOWN:
-    case VQMINOR_LEFTDOUBLE:
+    case VQCMD_LEFTDOWN:
+    case VQCMD_LEFTDOUBLE:
       vqminor_takefocus(&b);
       // A switch answers at once, like a button that keeps pressed.
       if (c->style == VQTOGGLE_SWITCH)
@@ -105,11 +105,11 @@ int vqToggle::command(void* object, int command, int a1, int, int, int, int, int
       else
         b.pressed = 1;
       break;
-    case VQMINOR_LEFTUP:
+    case VQCMD_LEFTUP:
       if (b.pressed) turn_over(c);
       b.pressed = 0;
       break;
-    case VQMINOR_KEYDOWN:
+    case VQCMD_KEYDOWN:
       if (a1 == VQKEY_SPACE) turn_over(c);
       break;
     default: break;

@@ -13,9 +13,9 @@ bool inside(const vqTerminal* t, int px, int py) {
 
 int mouse(vqTerminal* t, int command, int px, int py) {
   if (vqterm_barmouse(t, command, px, py)) return 1;
-  if ((command == VQTERM_LEFTDOWN || command == VQTERM_LEFTDOUBLE) && inside(t, px, py) && !t->nokeyfocus &&
+  if ((command == VQCMD_LEFTDOWN || command == VQCMD_LEFTDOUBLE) && inside(t, px, py) && !t->nokeyfocus &&
       !t->focused && t->host_handler != nullptr) {
-    if (vqsend(t->host_handler, t->host_object, VQTERM_FOCUSREGION, t->child_id) != 0) {
+    if (vqsend(t->host_handler, t->host_object, VQCMD_FOCUSREGION, t->child_id) != 0) {
       t->focused = 1;
       vqterm_updatecursor(t);
     }
@@ -31,32 +31,32 @@ void blink(vqTerminal* t) {
 
 int event(vqTerminal* t, int command, int a1, int a2) {
   switch (command) {
-    case VQTERM_DESTROY: vqterm_destroy(t); return 0;
-    case VQTERM_LEFTDOWN: case VQTERM_LEFTUP: case VQTERM_LEFTDOUBLE: case VQTERM_MOVE:
+    case VQCMD_CLOSE: vqterm_destroy(t); return 0;
+    case VQCMD_LEFTDOWN: case VQCMD_LEFTUP: case VQCMD_LEFTDOUBLE: case VQCMD_MOUSEMOVE:
       return mouse(t, command, a1, a2);
-    case VQTERM_WHEELUP: vqterm_lineup(t); return 0;
-    case VQTERM_WHEELDOWN: vqterm_linedown(t); return 0;
-    case VQTERM_KEYDOWN: vqterm_addkey(t, a1); return 0;
-    case VQTERM_FOCUSIN:
+    case VQCMD_WHEELUP: vqterm_lineup(t); return 0;
+    case VQCMD_WHEELDOWN: vqterm_linedown(t); return 0;
+    case VQCMD_KEYDOWN: vqterm_addkey(t, a1); return 0;
+    case VQCMD_FOCUSIN:
       if (t->focused || t->nokeyfocus) return 0;
       t->focused = 1;
       vqterm_updatecursor(t);
       return 1;
-    case VQTERM_FOCUSOUT:
+    case VQCMD_FOCUSOUT:
       t->focused = 0;
       t->scroll_bar.dragging = 0;
       vqterm_updatecursor(t);
       return 0;
-    case VQTERM_QUERY: return 1;
-    case VQTERM_REFRESH: case VQTERM_REDRAWALL: vqterm_redraw(t); return 0;
-    case VQTERM_TICK: blink(t); return 0;
-    case VQTERM_CHILDTEXT: vqterm_write(t, vqptr_join<const char>(a1, a2)); return 0;
-    case VQTERM_CHILDCHAR: vqterm_putc(t, a1); return 0;
-    case VQTERM_LINEUP: vqterm_lineup(t); return 0;
-    case VQTERM_LINEDOWN: vqterm_linedown(t); return 0;
-    case VQTERM_PAGEUP: vqterm_pageup(t); return 0;
-    case VQTERM_PAGEDOWN: vqterm_pagedown(t); return 0;
-    case VQTERM_SCROLLTO: vqterm_scrollpercent(t, a1); return 0;
+    case VQCMD_QUERY: return 1;
+    case VQCMD_REFRESH: case VQCMD_REDRAWALL: vqterm_redraw(t); return 0;
+    case VQCMD_TIMER: blink(t); return 0;
+    case VQCMD_CHILDTEXT: vqterm_write(t, vqptr_join<const char>(a1, a2)); return 0;
+    case VQCMD_CHILDCHAR: vqterm_putc(t, a1); return 0;
+    case VQCMD_LINEUP: vqterm_lineup(t); return 0;
+    case VQCMD_LINEDOWN: vqterm_linedown(t); return 0;
+    case VQCMD_PAGEUP: vqterm_pageup(t); return 0;
+    case VQCMD_PAGEDOWN: vqterm_pagedown(t); return 0;
+    case VQCMD_SCROLLTOY: vqterm_scrollpercent(t, a1); return 0;
     default: return 0;
   }
 }

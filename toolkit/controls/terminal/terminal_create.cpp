@@ -69,7 +69,7 @@ void register_with_host(vqTerminal* t) {
                          (t->scroll_bar.present ? VQREGION_SCROLLBARS : 0u)};
   int low, high;
   vqptr_split(&r, &low, &high);
-  t->child_id = vqsend(t->host_handler, t->host_object, VQTERM_ADDREGION, low, high);
+  t->child_id = vqsend(t->host_handler, t->host_object, VQCMD_ADDREGION, low, high);
 }
 
 bool configure(vqTerminal* t, const char* text) {
@@ -235,10 +235,10 @@ void vqterm_destroy(vqTerminal* t) {
   if (t == nullptr) return;
   vqtimer_remove(t, 0);
   if (t->host_handler != nullptr && t->child_id >= 0) {
-    if (t->scroll_bar.dragging) vqsend(t->host_handler, t->host_object, VQTERM_RELEASE, t->child_id);
+    if (t->scroll_bar.dragging) vqsend(t->host_handler, t->host_object, VQCMD_RELEASE, t->child_id);
     int low, high;
     vqptr_split(t, &low, &high);
-    vqsend(t->host_handler, t->host_object, VQTERM_REMOVEREGIONS, low, high);
+    vqsend(t->host_handler, t->host_object, VQCMD_REMOVEREGIONS, low, high);
   }
   vqtarget_clear(vqTerminal::command, t);
   if (t->log != nullptr) std::fclose(t->log);

@@ -80,7 +80,7 @@ bool vqterm_drawable(const vqTerminal* t) {
 }
 
 void vqterm_show(vqTerminal* t, int x, int y, int w, int h) {
-  vqsend(t->host_handler, t->host_object, VQTERM_SHOWRECT, x, y, w, h);
+  vqsend(t->host_handler, t->host_object, VQCMD_SHOWRECT, x, y, w, h);
 }
 
 void vqterm_drawcell(vqTerminal* t, int column, int row, bool erase) {

@@ -54,12 +54,12 @@ void vqterm_scrollpercent(vqTerminal* t, int percent) {
 bool vqterm_barmouse(vqTerminal* t, int command, int px, int py) {
   vqterm_scrollbar& b = t->scroll_bar;
   if (!b.present) return false;
-  if (command == VQTERM_MOVE || command == VQTERM_LEFTUP) {
+  if (command == VQCMD_MOUSEMOVE || command == VQCMD_LEFTUP) {
     if (!b.dragging) return false;
     vqterm_scrollpercent(t, track_percent(t, py));
-    if (command == VQTERM_LEFTUP) {
+    if (command == VQCMD_LEFTUP) {
       b.dragging = 0;
-      vqsend(t->host_handler, t->host_object, VQTERM_RELEASE, t->child_id);
+      vqsend(t->host_handler, t->host_object, VQCMD_RELEASE, t->child_id);
     }
     return true;
   }
@@ -79,7 +79,7 @@ bool vqterm_barmouse(vqTerminal* t, int command, int px, int py) {
     vqterm_pagedown(t);
   } else {
     b.dragging = 1;
-    vqsend(t->host_handler, t->host_object, VQTERM_CAPTURE, t->child_id);
+    vqsend(t->host_handler, t->host_object, VQCMD_CAPTURE, t->child_id);
   }
   return true;
 }

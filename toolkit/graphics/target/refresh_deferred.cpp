@@ -1,6 +1,6 @@
-// Refreshes caused by drawing: objects are listed once and get command
-// 2028 on the next 200 ms tick, so a burst of drawing reaches the screen at
-// most five times a second.
+// Refreshes caused by drawing: objects are listed once and get
+// VQCMD_REFRESHDUE on the next 200 ms tick, so a burst of drawing reaches
+// the screen at most five times a second.
 #include "vqtarget.h"
 #include "vqtimer.h"
 
@@ -8,7 +8,6 @@ namespace {
 
 constexpr int kSlots = 25;
 constexpr int kInterval = 200;
-enum { VQCMD_REFRESHDUE = 2028 };
 
 struct listed {
   vqhandler handler;

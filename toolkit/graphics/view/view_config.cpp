@@ -158,10 +158,10 @@ bool vqgraphic_create(vqView* v, const char* format, ...) {
                   VQREGION_SCROLLBARS;
   int low, high;
   vqptr_split(&request, &low, &high);
-  v->child_id = vqsend(v->host_handler, v->host_object, VQVIEW_ADDREGION, low, high);
+  v->child_id = vqsend(v->host_handler, v->host_object, VQCMD_ADDREGION, low, high);
 
   vqview_layout_scrollbars(v);
-  v->visible = vqsend(v->host_handler, v->host_object, VQVIEW_ISHIDDEN) ? 0 : 1;
+  v->visible = vqsend(v->host_handler, v->host_object, VQCMD_ISHIDDEN) ? 0 : 1;
   if (v->visible) vqgraphic_refresh(v);
   if (standardview) vqgraphic_select(v);
   return true;
@@ -176,12 +176,12 @@ void vqgraphic_select(vqView* v) {
 void vqgraphic_destroy(vqView* v) {
   if (!v || !v->created) return;
   v->inner_view = nullptr;
-  vqview_tell_regions(v, VQVIEW_DESTROY);
+  vqview_tell_regions(v, VQCMD_CLOSE);
   vqview_free_regions(v);
   vqpxmap_free(&v->pixmap);
   int low, high;
   vqptr_split(v, &low, &high);
-  vqsend(v->host_handler, v->host_object, VQVIEW_REMOVEREGIONS, low, high);
+  vqsend(v->host_handler, v->host_object, VQCMD_REMOVEREGIONS, low, high);
   vqtarget_clear(vqView::command, v);
   vqcontainer_remove(v);
   vqrefresh_forget(v);

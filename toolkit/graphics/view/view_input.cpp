@@ -18,16 +18,16 @@ enum { KEY_TAB = 9, KEY_ESCAPE = 27, KEY_UP = 303, KEY_DOWN = 304 };
 
 int event_index(int command) {
   switch (command) {
-    case VQVIEW_LEFTDOWN: return VQEV_LEFTDOWN;
-    case VQVIEW_LEFTUP: return VQEV_LEFTUP;
-    case VQVIEW_LEFTDOUBLE: return VQEV_LEFTDOUBLE;
-    case VQVIEW_MIDDLEDOWN: return VQEV_MIDDLEDOWN;
-    case VQVIEW_MIDDLEUP: return VQEV_MIDDLEUP;
-    case VQVIEW_RIGHTDOWN: return VQEV_RIGHTDOWN;
-    case VQVIEW_RIGHTUP: return VQEV_RIGHTUP;
-    case VQVIEW_RIGHTDOUBLE: return VQEV_RIGHTDOUBLE;
-    case VQVIEW_WHEELUP: return VQEV_WHEELUP;
-    case VQVIEW_WHEELDOWN: return VQEV_WHEELDOWN;
+    case VQCMD_LEFTDOWN: return VQEV_LEFTDOWN;
+    case VQCMD_LEFTUP: return VQEV_LEFTUP;
+    case VQCMD_LEFTDOUBLE: return VQEV_LEFTDOUBLE;
+    case VQCMD_MIDDLEDOWN: return VQEV_MIDDLEDOWN;
+    case VQCMD_MIDDLEUP: return VQEV_MIDDLEUP;
+    case VQCMD_RIGHTDOWN: return VQEV_RIGHTDOWN;
+    case VQCMD_RIGHTUP: return VQEV_RIGHTUP;
+    case VQCMD_RIGHTDOUBLE: return VQEV_RIGHTDOUBLE;
+    case VQCMD_WHEELUP: return VQEV_WHEELUP;
+    case VQCMD_WHEELDOWN: return VQEV_WHEELDOWN;
     default: return VQEV_MOVE;
   }
 }
@@ -47,7 +47,7 @@ void tell(vqView* v, int i, int command, int a1 = 0, int a2 = 0) {
 void take_focus(vqView* v) {
   if (v->focused || v->nofocus) return;
   v->focused = 1;
-  vqsend(v->host_handler, v->host_object, VQVIEW_FOCUSREGION, v->child_id);
+  vqsend(v->host_handler, v->host_object, VQCMD_FOCUSREGION, v->child_id);
 }
 
 int wheel_step(const vqView* v) { return std::max(1, v->layout.height / 20); }
@@ -77,21 +77,21 @@ void vqgraphic_lastabsolute(int* x, int* y) {
 }
 
 int vqview_mouse(vqView* v, int command, int x, int y) {
-  if (!v->created || !v->enabled || command == VQVIEW_MIDDLEDOUBLE) return 0;
+  if (!v->created || !v->enabled || command == VQCMD_MIDDLEDOUBLE) return 0;
   int px = to_pixmap_x(v, x), py = to_pixmap_y(v, y);
-  if (command == VQVIEW_RIGHTDOUBLE) {
+  if (command == VQCMD_RIGHTDOUBLE) {
     vqgraphic_post(v, VQEV_RIGHTDOUBLE, px, py, 0);
     return 0;
   }
-  bool press = command == VQVIEW_LEFTDOWN || command == VQVIEW_LEFTDOUBLE;
+  bool press = command == VQCMD_LEFTDOWN || command == VQCMD_LEFTDOUBLE;
   if (press) take_focus(v);
-  g_absolute_x = vqsend(v->host_handler, v->host_object, VQVIEW_ORIGINX) + x;
-  g_absolute_y = vqsend(v->host_handler, v->host_object, VQVIEW_ORIGINY) + y;
+  g_absolute_x = vqsend(v->host_handler, v->host_object, VQCMD_ORIGINX) + x;
+  g_absolute_y = vqsend(v->host_handler, v->host_object, VQCMD_ORIGINY) + y;
   if (region_ok(v, v->captured_region)) {
     tell(v, v->captured_region, command, px, py);
   } else {
     if (y < v->layout.y && !v->mouse_captured) return 0;
-    if ((press || command == VQVIEW_RIGHTDOWN) &&
+    if ((press || command == VQCMD_RIGHTDOWN) &&
         vqview_scrollbar_press(v, x - v->layout.x, y - v->layout.y))
       return 1;
     bool received = false;
@@ -113,20 +113,20 @@ int vqview_move(vqView* v, int x, int y) {
   v->last_mouse_x = px;
   v->last_mouse_y = py;
   if (region_ok(v, v->captured_region)) {
-    tell(v, v->captured_region, VQVIEW_MOVE, px, py);
+    tell(v, v->captured_region, VQCMD_MOUSEMOVE, px, py);
   } else {
     int hovered = -1;
     for (int i = 0; i < v->region_count; i++) {
       if (!region_ok(v, i) || !v->regions[i].mouse) continue;
       if (!vqview_region_contains(v->regions[i], px, py)) continue;
-      tell(v, i, VQVIEW_MOVE, px, py);
+      tell(v, i, VQCMD_MOUSEMOVE, px, py);
       if (region_ok(v, i) && v->regions[i].hover) hovered = i;
     }
     if (hovered != v->hovered_region) {
       int old = v->hovered_region;
       v->hovered_region = hovered;
-      tell(v, old, VQVIEW_HOVEREND);
-      tell(v, hovered, VQVIEW_HOVERSTART);
+      tell(v, old, VQCMD_HOVEREND);
+      tell(v, hovered, VQCMD_HOVERSTART);
     }
   }
   vqgraphic_post(v, VQEV_MOVE, px, py, 0);
@@ -139,14 +139,14 @@ int vqview_wheel(vqView* v, int command, int x, int y) {
   if (region_ok(v, v->focused_region) && !v->wheelalways)
     tell(v, v->focused_region, command, px, py);
   else
-    vqview_scroll_by(v, 0, command == VQVIEW_WHEELUP ? -wheel_step(v) : wheel_step(v));
+    vqview_scroll_by(v, 0, command == VQCMD_WHEELUP ? -wheel_step(v) : wheel_step(v));
   vqgraphic_post(v, event_index(command), px, py, 0);
   return 0;
 }
 
 int vqview_key(vqView* v, int command, int key) {
   if (!v->created || !v->enabled) return 0;
-  bool down = command == VQVIEW_KEYDOWN;
+  bool down = command == VQCMD_KEYDOWN;
   if (region_ok(v, v->focused_region)) {
     tell(v, v->focused_region, command, key);
   } else if (down && !v->nokeyscroll) {
@@ -166,7 +166,7 @@ bool vqview_focus_region(vqView* v, int index) {
   if (v->focused_region != index) {
     int old = v->focused_region;
     v->focused_region = index;
-    tell(v, old, VQVIEW_FOCUSOUT);
+    tell(v, old, VQCMD_FOCUSOUT);
   }
   take_focus(v);
   return true;
@@ -175,7 +175,7 @@ bool vqview_focus_region(vqView* v, int index) {
 void vqview_unfocus_region(vqView* v) {
   int old = v->focused_region;
   v->focused_region = -1;
-  tell(v, old, VQVIEW_FOCUSOUT);
+  tell(v, old, VQCMD_FOCUSOUT);
 }
 
 void vqview_focus_next(vqView* v) {
@@ -186,8 +186,8 @@ void vqview_focus_next(vqView* v) {
     if (!region_ok(v, i) || !v->regions[i].focusable) continue;
     int old = v->focused_region;
     v->focused_region = i;
-    tell(v, old, VQVIEW_FOCUSOUT);
-    tell(v, i, VQVIEW_FOCUSIN);
+    tell(v, old, VQCMD_FOCUSOUT);
+    tell(v, i, VQCMD_FOCUSIN);
     take_focus(v);
     return;
   }
@@ -205,6 +205,6 @@ bool vqgraphic_setfocus(vqView* v, int region) {
   }
   if (region == v->focused_region) return true;
   if (!vqview_focus_region(v, region)) return false;
-  tell(v, region, VQVIEW_FOCUSIN);
+  tell(v, region, VQCMD_FOCUSIN);
   return true;
 }

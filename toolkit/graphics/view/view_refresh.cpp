@@ -45,7 +45,7 @@ int host_x(const vqView* v, int px) { return v->layout.x + v->centre_x + px - v-
 int host_y(const vqView* v, int py) { return v->layout.y + v->centre_y + py - v->scroll_y; }
 
 void ask_host_to_show(vqView* v, int x, int y, int w, int h) {
-  vqsend(v->host_handler, v->host_object, VQVIEW_SHOWRECT, x, y, w, h);
+  vqsend(v->host_handler, v->host_object, VQCMD_SHOWRECT, x, y, w, h);
 }
 
 }  // namespace

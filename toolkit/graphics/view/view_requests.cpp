@@ -33,7 +33,7 @@ int add_region(vqView* v, const vqregion_request* q) {
 void release_capture(vqView* v) {
   v->captured_region = -1;
   v->mouse_captured = 0;
-  vqsend(v->host_handler, v->host_object, VQVIEW_RELEASE, v->child_id);
+  vqsend(v->host_handler, v->host_object, VQCMD_RELEASE, v->child_id);
 }
 
 void remove_regions_of(vqView* v, void* object) {
@@ -92,44 +92,44 @@ int vqview_request(vqView* v, int command, int a1, int a2, int a3, int a4, int a
                    int a8) {
   vqpxmap* surface = vqview_surface(v);
   switch (command) {
-    case VQVIEW_ADDREGION: return add_region(v, vqptr_join<const vqregion_request>(a1, a2));
-    case VQVIEW_REMOVEREGIONS: remove_regions_of(v, vqptr_join(a1, a2)); return 0;
-    case VQVIEW_MOVEREGION:
+    case VQCMD_ADDREGION: return add_region(v, vqptr_join<const vqregion_request>(a1, a2));
+    case VQCMD_REMOVEREGIONS: remove_regions_of(v, vqptr_join(a1, a2)); return 0;
+    case VQCMD_MOVEREGION:
       if (!valid(v, a1)) return 0;
       v->regions[a1].x = a2;
       v->regions[a1].y = a3;
       v->regions[a1].w = a4;
       v->regions[a1].h = a5;
       return 1;
-    case VQVIEW_WIDTH: return surface ? surface->width : 0;
-    case VQVIEW_HEIGHT: return surface ? surface->height : 0;
-    case VQVIEW_ORIGINX:
-      return host_origin(v, VQVIEW_ORIGINX) + v->layout.x + v->centre_x - v->scroll_x;
-    case VQVIEW_ORIGINY:
-      return host_origin(v, VQVIEW_ORIGINY) + v->layout.y + v->centre_y - v->scroll_y;
-    case VQVIEW_SHOWRECT: vqview_refresh_rect(v, a1, a2, a3, a4); return 0;
-    case VQVIEW_FOCUSREGION: return vqview_focus_region(v, a1) ? 1 : 0;
-    case VQVIEW_FOCUSNEXT: vqview_focus_next(v); return 0;
-    case VQVIEW_HASSCROLLBARS:
+    case VQCMD_WIDTH: return surface ? surface->width : 0;
+    case VQCMD_HEIGHT: return surface ? surface->height : 0;
+    case VQCMD_ORIGINX:
+      return host_origin(v, VQCMD_ORIGINX) + v->layout.x + v->centre_x - v->scroll_x;
+    case VQCMD_ORIGINY:
+      return host_origin(v, VQCMD_ORIGINY) + v->layout.y + v->centre_y - v->scroll_y;
+    case VQCMD_SHOWRECT: vqview_refresh_rect(v, a1, a2, a3, a4); return 0;
+    case VQCMD_FOCUSREGION: return vqview_focus_region(v, a1) ? 1 : 0;
+    case VQCMD_FOCUSNEXT: vqview_focus_next(v); return 0;
+    case VQCMD_HASSCROLLBARS:
       if (valid(v, a1)) v->regions[a1].scrollbars = a2 ? 1 : 0;
       return 0;
-    case VQVIEW_PASS8014: case VQVIEW_PASS8025:
+    case VQCMD_PASSUP: case VQCMD_PLATFORMWINDOW:
       return vqsend(v->host_handler, v->host_object, command, a1, a2, a3, a4, a5, a6, a7, a8);
-    case VQVIEW_CAPTURE:
+    case VQCMD_CAPTURE:
       if (!valid(v, a1)) return 0;
       v->captured_region = a1;
       v->mouse_captured = 1;
-      vqsend(v->host_handler, v->host_object, VQVIEW_CAPTURE, v->child_id);
+      vqsend(v->host_handler, v->host_object, VQCMD_CAPTURE, v->child_id);
       return 1;
-    case VQVIEW_RELEASE: release_capture(v); return 0;
-    case VQVIEW_GETPANEL:
+    case VQCMD_RELEASE: release_capture(v); return 0;
+    case VQCMD_GETPANEL:
       if (void** out = vqptr_join<void*>(a1, a2)) *out = v;
       return 1;
-    case VQVIEW_STOPREFRESH: v->autorefresh = 0; return 0;
-    case VQVIEW_BACKGROUND: return static_cast<int>(v->background);
-    case VQVIEW_ISHIDDEN: return v->visible ? 0 : 1;
-    case VQVIEW_ABSX: return host_origin(v, VQVIEW_ORIGINX) + v->layout.x;
-    case VQVIEW_ABSY: return host_origin(v, VQVIEW_ORIGINY) + v->layout.y;
+    case VQCMD_STOPREFRESH: v->autorefresh = 0; return 0;
+    case VQCMD_BACKGROUND: return static_cast<int>(v->background);
+    case VQCMD_ISHIDDEN: return v->visible ? 0 : 1;
+    case VQCMD_ABSX: return host_origin(v, VQCMD_ORIGINX) + v->layout.x;
+    case VQCMD_ABSY: return host_origin(v, VQCMD_ORIGINY) + v->layout.y;
     default: return 0;   // 8009 and 8012 do nothing on panels; 8028 is only news
   }
 }

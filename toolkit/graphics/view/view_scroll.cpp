@@ -72,7 +72,7 @@ void vqview_layout_scrollbars(vqView* v) {
     if (pw < w) v->centre_x = (w - pw) / 2;
     if (ph < h) v->centre_y = (h - ph) / 2;
   }
-  vqsend(v->host_handler, v->host_object, VQVIEW_HASSCROLLBARS, v->child_id,
+  vqsend(v->host_handler, v->host_object, VQCMD_HASSCROLLBARS, v->child_id,
          (v->vscroll_shown || v->hscroll_shown) ? 1 : 0);
 }
 
@@ -83,9 +83,9 @@ void vqview_scroll_to(vqView* v, int x, int y) {
     v->scroll_x = nx;
     v->scroll_y = ny;
     vqgraphic_refresh(v);
-    vqview_tell_regions(v, VQVIEW_SCROLLED, v->scroll_x, v->scroll_y);
+    vqview_tell_regions(v, VQCMD_SCROLLED, v->scroll_x, v->scroll_y);
   }
-  vqsend(v->host_handler, v->host_object, VQVIEW_CHILDSCROLLED, v->child_id);
+  vqsend(v->host_handler, v->host_object, VQCMD_CHILDSCROLLED, v->child_id);
 }
 
 void vqview_scroll_by(vqView* v, int dx, int dy) {
