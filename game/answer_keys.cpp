@@ -6,12 +6,12 @@
 #include "game_screen.h"
 #include "quiz_flow.h"
 #include "vqcolor.h"
+#include "vqkeys.h"
 #include "vqpxmap.h"
 #include "vqtarget.h"
 
 namespace {
 
-enum { key_enter = 10, key_space = 32, key_left = 301, key_right = 302 };
 
 const int32_t ring_color = vqrgb(0, 60, 200);
 const int ring_thickness = 3;
@@ -108,10 +108,10 @@ int answer_keys_choice(int code) {
     return k;
   }
   switch (code) {
-    case key_left: move_ring(-1); return 0;
-    case key_right: move_ring(1); return 0;
-    case key_enter:
-    case key_space:
+    case VQKEY_LEFT: move_ring(-1); return 0;
+    case VQKEY_RIGHT: move_ring(1); return 0;
+    case VQKEY_ENTER:
+    case VQKEY_SPACE:
       if (ring_drawn) return ring_box;
       move_ring(0);
       return 0;

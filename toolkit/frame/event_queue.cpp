@@ -3,6 +3,7 @@
 #include "frame_state.h"
 #include "vqevent.h"
 #include "vqinfo.h"
+#include "vqkeys.h"
 
 namespace {
 
@@ -25,8 +26,8 @@ void set_up() {
 }
 
 void watch_f12(int code) {
-  if (code >= 317) return;
-  if (code != 316) {
+  if (code > VQKEY_F12) return;
+  if (code != VQKEY_F12) {
     g_f12_count = 0;
     return;
   }

@@ -1,5 +1,5 @@
 // Containers that draw nothing to the screen until the program has started
-// ask here for one refresh (command 8009) at that moment.
+// ask here for one refresh (VQCMD_FIRSTREFRESH) at that moment.
 #include "frame_state.h"
 #include "vqframe.h"
 
@@ -38,5 +38,5 @@ void vqframe_mark_started(bool send_refresh) {
   int count = g_waiting_count;
   for (int i = 0; i < count; i++) copy[i] = g_waiting[i];
   g_waiting_count = 0;
-  for (int i = 0; i < count; i++) vqsend(copy[i].handler, copy[i].object, 8009);
+  for (int i = 0; i < count; i++) vqsend(copy[i].handler, copy[i].object, VQCMD_FIRSTREFRESH);
 }

@@ -22,5 +22,5 @@ struct vqframe_state {
 vqframe_state& vqframe();
 
 // Marks the program started; with send_refresh, the containers that asked
-// for a deferred first refresh get command 8009 (only the first time).
+// for a deferred first refresh get VQCMD_FIRSTREFRESH (only the first time).
 void vqframe_mark_started(bool send_refresh);

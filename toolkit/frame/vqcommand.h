@@ -38,8 +38,8 @@ enum vqcommand {
   VQCMD_MAXIMISED, VQCMD_DROPPED, VQCMD_MOVED, VQCMD_ACTIVATED, VQCMD_DEACTIVATED,
   VQCMD_RESTORED,            // a size change that neither minimised nor maximised
   VQCMD_REPAINT,             // a child's paint request passed to its host
-  // Posted by a window as they are.
-  VQCMD_WINDOW2067, VQCMD_WINDOW2068, VQCMD_WINDOW2069, VQCMD_WINDOW2070,
+  // Window events without a meaning of their own here: posted as they are.
+  VQCMD_ASIS1, VQCMD_ASIS2, VQCMD_ASIS3, VQCMD_ASIS4,
   VQCMD_SESSIONCHANGE,       // a1: the session event 1 to 9, posted as VQCMD_SESSIONEVENT + a1 - 1
   VQCMD_SESSIONEVENT,
   VQCMD_SESSIONEND = 2081, VQCMD_TASKBARCREATED,
@@ -62,4 +62,5 @@ enum vqcommand {
   VQCMD_PLATFORMWINDOW = 8025,
   VQCMD_ABSX, VQCMD_ABSY,
   VQCMD_CHILDSCROLLED,
+  VQCMD_REQUEST_LAST = 8099,   // the block of requests a host takes ends here
 };

@@ -34,7 +34,7 @@ void vqframe_window_opened();
 void vqframe_window_closed();
 int vqframe_open_windows();
 
-// A container that wants command 8009 once the program has started.
+// A container that wants VQCMD_FIRSTREFRESH once the program has started.
 void vqframe_defer_first_refresh(vqhandler handler, void* object);
 void vqframe_forget_first_refresh(void* object);
 bool vqframe_started();

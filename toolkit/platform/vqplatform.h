@@ -47,7 +47,7 @@ enum vqplatform_msgkind {
   VQMSG_BUTTONUP,      // x, y, button
   VQMSG_DOUBLECLICK,   // x, y, button
   VQMSG_WHEEL,         // x, y, wheel (+1 up, -1 down)
-  VQMSG_KEYDOWN,       // key: toolkit key code (Enter 10, F12 316, Shift 319, ...)
+  VQMSG_KEYDOWN,       // key: toolkit key code (vqkeys.h)
   VQMSG_KEYUP,         // key
   VQMSG_CHAR,          // ch: typed Latin-1 character; also 8 for Backspace and the
                        // control characters 3, 22, 24 for Control+C, +V, +X.

@@ -18,17 +18,17 @@ bool vqcontrol_host_attach(vqcontrol_host* h);
 // option string into text.
 bool vqcontrol_host_open(vqcontrol_host* h, const char* who, char* text, int size, const char* format,
                          va_list args);
-// Registers the rectangle as a hit region (8001) with the region flags.
+// Registers the rectangle as a hit region (VQCMD_ADDREGION) with the region flags.
 void vqcontrol_host_register(vqcontrol_host* h, vqhandler handler, void* object, int x, int y, int w,
                              int h_, unsigned flags);
-// Removes the object's regions (8002) and forgets the host. Nothing is sent
+// Removes the object's regions (VQCMD_REMOVEREGIONS) and forgets the host. Nothing is sent
 // to a host that is no longer a registered container.
 void vqcontrol_host_detach(vqcontrol_host* h, void* object);
 // The pixmap to draw into, or null when the host is gone.
 vqpxmap* vqcontrol_host_pixmap(const vqcontrol_host* h);
-// Asks the host to bring the rectangle of its pixmap to the screen (8008).
+// Asks the host to bring the rectangle of its pixmap to the screen (VQCMD_SHOWRECT).
 void vqcontrol_host_show(const vqcontrol_host* h, int x, int y, int w, int h_);
-// Asks for the keyboard focus (8010); true when the host granted it.
+// Asks for the keyboard focus (VQCMD_FOCUSREGION); true when the host granted it.
 bool vqcontrol_host_focus(const vqcontrol_host* h);
 void vqcontrol_host_focusnext(const vqcontrol_host* h);
 void vqcontrol_host_capture(const vqcontrol_host* h);

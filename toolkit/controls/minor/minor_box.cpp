@@ -15,9 +15,6 @@
 
 namespace {
 
-enum { ADDREGION = 8001, REMOVEREGIONS = 8002, SHOWRECT = 8008, FOCUSREGION = 8010 };
-enum { DESTROY = 2001, FOCUSIN = 2018, FOCUSOUT = 2019, HOVEREND = 2024, HOVERSTART = 2025 };
-
 void reset(vqminor_box* b) {
   b->created = 0;
   b->x = b->y = b->width = b->height = 0;
@@ -95,7 +92,7 @@ void vqminor_finish(vqminor_box* b, vqminor_options* o, vqhandler handler, void*
                      VQREGION_MOUSE | VQREGION_HOVER | (b->nofocus ? 0u : VQREGION_FOCUSABLE)};
   int low, high;
   vqptr_split(&r, &low, &high);
-  b->region = vqsend(b->host_handler, b->host_object, ADDREGION, low, high);
+  b->region = vqsend(b->host_handler, b->host_object, VQCMD_ADDREGION, low, high);
   b->created = 1;
 }
 
@@ -103,36 +100,36 @@ void vqminor_end(vqminor_box* b, void* object) {
   if (b->created && b->host_handler) {
     int low, high;
     vqptr_split(object, &low, &high);
-    vqsend(b->host_handler, b->host_object, REMOVEREGIONS, low, high);
+    vqsend(b->host_handler, b->host_object, VQCMD_REMOVEREGIONS, low, high);
   }
   reset(b);
 }
 
 void vqminor_show(const vqminor_box* b) {
   if (b->created && b->host_handler)
-    vqsend(b->host_handler, b->host_object, SHOWRECT, b->x, b->y, b->width, b->height);
+    vqsend(b->host_handler, b->host_object, VQCMD_SHOWRECT, b->x, b->y, b->width, b->height);
 }
 
 void vqminor_notify(const vqminor_box* b) { vqpostevent(b->event); }
 
 void vqminor_takefocus(vqminor_box* b) {
   if (b->nofocus || b->focused || b->region < 0 || !b->host_handler) return;
-  if (vqsend(b->host_handler, b->host_object, FOCUSREGION, b->region)) b->focused = 1;
+  if (vqsend(b->host_handler, b->host_object, VQCMD_FOCUSREGION, b->region)) b->focused = 1;
 }
 
 bool vqminor_common(vqminor_box* b, int command) {
   switch (command) {
-    case DESTROY:
+    case VQCMD_CLOSE:
       // The host goes away before us: nothing of it may be used any more.
       b->host_handler = nullptr;
       b->host_object = nullptr;
       b->surface = nullptr;
       b->region = -1;
       return true;
-    case FOCUSIN: b->focused = 1; return true;
-    case FOCUSOUT: b->focused = 0; return true;
-    case HOVERSTART: b->hovered = 1; return true;
-    case HOVEREND:
+    case VQCMD_FOCUSIN: b->focused = 1; return true;
+    case VQCMD_FOCUSOUT: b->focused = 0; return true;
+    case VQCMD_HOVERSTART: b->hovered = 1; return true;
+    case VQCMD_HOVEREND:
       b->hovered = 0;
       b->pressed = 0;
       return true;

@@ -111,7 +111,7 @@ void vqtable_layout(vqTable* c) {
   b.width = static_cast<int>(std::min<long long>(width + 1, 100000));
   b.height = static_cast<int>(std::min<long long>(static_cast<long long>(c->cells.size()) * row_height(c) + 1, 100000));
   if (b.host_handler && b.region >= 0)
-    vqsend(b.host_handler, b.host_object, 8003, b.region, b.x, b.y, b.width, b.height);
+    vqsend(b.host_handler, b.host_object, VQCMD_MOVEREGION, b.region, b.x, b.y, b.width, b.height);
   c->laid_out = 1;
   vqtable_draw(c);
 }

@@ -29,6 +29,7 @@ void vqterm_syncbar(vqTerminal* t, bool draw = true);
 // Mouse on the scroll bar (host coordinates); true when it was taken.
 bool vqterm_barmouse(vqTerminal* t, int command, int px, int py);
 
-// terminal_target.cpp: drawing commands 1001-1044 into the background.
+// terminal_target.cpp: drawing commands (VQCMD_POINT to VQCMD_GETHEIGHT)
+// into the background.
 int vqterm_target(vqTerminal* t, int command, int a1, int a2, int a3, int a4, int a5, int a6,
                   int a7, int a8);

@@ -8,7 +8,7 @@
 
 namespace {
 
-enum { KEY_BACKSPACE = 8, KEY_LINEFEED = 10, KEY_LIMIT = 255 };
+enum { KEY_LIMIT = 255 };
 
 // Cursor back one cell (to the end of the row above at column 0), a blank
 // over the character, and back again.
@@ -76,7 +76,7 @@ int vqterm_getkey(vqTerminal* t) {
 
 int vqterm_getchar(vqTerminal* t) {
   const int key = vqterm_getkey(t);
-  if ((key >= 32 && key <= 254) || key == KEY_LINEFEED) vqterm_putc(t, key);
+  if ((key >= 32 && key <= 254) || key == VQKEY_ENTER) vqterm_putc(t, key);
   return key;
 }
 
@@ -87,8 +87,8 @@ char* vqterm_readline(vqTerminal* t, char* buffer, int size) {
   for (;;) {
     const int key = vqterm_getchar(t);
     if (key == 0) return nullptr;
-    if (key == KEY_LINEFEED) break;
-    if (key == KEY_BACKSPACE) {
+    if (key == VQKEY_ENTER) break;
+    if (key == VQCHAR_BACKSPACE) {
       if (n > 0) {
         buffer[--n] = 0;
         rub_out(t);

@@ -1,6 +1,6 @@
-// The terminal as a drawing target: the drawing commands 1001 to 1044 draw
-// into its background pixmap, under the text, which is shown again at once
-// while drawing is enabled.
+// The terminal as a drawing target: the drawing commands VQCMD_POINT to
+// VQCMD_GETHEIGHT draw into its background pixmap, under the text, which is
+// shown again at once while drawing is enabled.
 #include "terminal_internal.h"
 
 #include "vqdraw.h"
@@ -19,7 +19,7 @@ bool changes_nothing(int command) {
   }
 }
 
-// Another object's pixmap for 1034: a registered container's, or our own.
+// Another object's pixmap for VQCMD_COPYRECT: a registered container's, or our own.
 const vqpxmap* pixmap_of(vqTerminal* t, void* object) {
   if (object == nullptr || object == t) return &t->background;
   if (const vqcontainer* c = vqcontainer_find(object)) return c->pixmap;
@@ -44,7 +44,7 @@ int draw(vqTerminal* t, int command, int a1, int a2, int a3, int a4, int a5, int
     case VQCMD_COPYRECT:
       if (const vqpxmap* src = pixmap_of(t, vqptr_join(a1, a2))) copy_rect(pm, src, a3, a4, a5, a6, a7, a8);
       return 0;
-    // 1017 and 1039 draw nothing: they only show the terminal again.
+    // VQCMD_REFRESHNOW and VQCMD_REFRESHRECT draw nothing: they only show the terminal again.
     default: return vqdraw_command(pm, t, &t->draw_font, command, a1, a2, a3, a4, a5, a6, a7, a8);
   }
 }

@@ -14,14 +14,14 @@
 // truncating. The end point becomes the pixmap's pen position.
 void vqdraw_line(vqpxmap* pm, int x1, int y1, int x2, int y2, int32_t color);
 // A line wx x wy pixels thick: every DDA point becomes a wx x wy block
-// centred on it. Three-wide lines (command 1012) are vqdraw_wideline(.., 3, 3).
+// centred on it. Three-wide lines (VQCMD_THICKLINETO) are vqdraw_wideline(.., 3, 3).
 void vqdraw_wideline(vqpxmap* pm, int x1, int y1, int x2, int y2, int32_t color, int wx, int wy);
 
-void vqdraw_rect(vqpxmap* pm, int x, int y, int w, int h, int32_t color);               // 1004
-void vqdraw_frame(vqpxmap* pm, int x, int y, int w, int h, int32_t c1, int32_t c2);      // 1005
+void vqdraw_rect(vqpxmap* pm, int x, int y, int w, int h, int32_t color);               // VQCMD_RECT
+void vqdraw_frame(vqpxmap* pm, int x, int y, int w, int h, int32_t c1, int32_t c2);      // VQCMD_FRAME
 void vqdraw_fillframe(vqpxmap* pm, int x, int y, int w, int h, int32_t fill, int32_t c1,
-                      int32_t c2);                                                        // 1007
-void vqdraw_shadowrect(vqpxmap* pm, int x, int y, int w, int h, int32_t color);          // 1008
+                      int32_t c2);                                                        // VQCMD_FILLFRAME
+void vqdraw_shadowrect(vqpxmap* pm, int x, int y, int w, int h, int32_t color);          // VQCMD_SHADOWRECT
 
 void vqdraw_circle(vqpxmap* pm, int x, int y, int r, int32_t color);
 void vqdraw_fillcircle(vqpxmap* pm, int x, int y, int r, int32_t color);
@@ -34,7 +34,7 @@ void vqdraw_arc(vqpxmap* pm, int x, int y, int rx, int ry, int start, int end, i
 // that color already is the new one or (x, y) lies outside.
 void vqdraw_floodfill(vqpxmap* pm, int x, int y, int32_t color);
 
-// ---- built-in graphics (commands 1024 and 1046) ----------------------------
+// ---- built-in graphics (VQCMD_GRAPHIC and VQCMD_PALETTEGRAPHIC) -----------
 
 enum vqgraphic_id {
   VQGRAPHIC_NONE = 0,
@@ -53,10 +53,11 @@ int vqgraphic_builtin_id(const char* name);
 // drawn to fit w x h. color is the ink (-1: the graphic's own); transparent
 // pixels are left as they are.
 bool vqdraw_builtin(vqpxmap* pm, int id, int x, int y, int w, int h, int32_t color);
-// Command 1024: options "x=", "y=" replace the position, "xs=", "ys=" the
+// VQCMD_GRAPHIC: options "x=", "y=" replace the position, "xs=", "ys=" the
 // size, "color=" the ink, "palettecode=" maps the colors.
 bool vqdraw_builtin_options(vqpxmap* pm, int id, int x, int y, const char* options);
-// Command 1046: the graphic's color indexes looked up in a 256-entry palette.
+// VQCMD_PALETTEGRAPHIC: the graphic's color indexes looked up in a 256-entry
+// palette.
 bool vqdraw_builtin_palette(vqpxmap* pm, int id, int x, int y, const uint32_t* palette);
 
 // The panel's minimal scrollbars: a trough with a thumb at pos percent of
@@ -72,7 +73,7 @@ struct vqscrollbar_geometry {
 };
 vqscrollbar_geometry vqdraw_scrollbar_geometry(int length, int thickness, int pos, int size);
 
-// The drawing commands (1001-1050) that need nothing but the target's pixmap,
+// The drawing commands (VQCMD_POINT to VQCMD_MOUSEY) that need nothing but the target's pixmap,
 // its font and the target itself: shapes and the pen, texts, saving,
 // pictures and built-in graphics, palette and transparency, fonts and text
 // sizes, the pixmap and the object asked for, the size. A target handles

@@ -60,8 +60,8 @@ struct vqcontainer {
 };
 
 // Registers (or updates) the object's entry and makes it current; returns
-// the entry's index. With deferred_first_refresh the object gets command
-// 8009 once, when the program starts.
+// the entry's index. With deferred_first_refresh the object gets
+// VQCMD_FIRSTREFRESH once, when the program starts.
 int vqcontainer_register(vqpxmap* pixmap, vqhandler handler, void* object, uint32_t background,
                          bool deferred_first_refresh);
 // Removes the object's entry; removing the current one makes the nearest
@@ -75,7 +75,7 @@ void vqcontainer_restore();
 
 // ---- deferred refresh (25 slots, served every 200 ms) -----------------------
 
-// Lists the object for command 2028 at the next 200 ms tick (once; silently
+// Lists the object for VQCMD_REFRESHDUE at the next 200 ms tick (once; silently
 // dropped when all slots are taken). Starts the service timer on first use.
 void vqrefresh_defer(vqhandler handler, void* object);
 // The object listed last while it is still listed, else null: drawing comes
@@ -96,11 +96,11 @@ int vqrefresh_pending();
 // the target's pixels are a truecolor pixmap in memory whose changes need
 // nothing more (its refresh is already listed, or it does not refresh by
 // itself), the target arms this and vqpoint writes the pixel in place
-// instead of sending command 1001. Every change of the target and of the
+// instead of sending VQCMD_POINT. Every change of the target and of the
 // deferred-refresh list disarms it; format, size and pixels are read at
 // each use, so a converted, resized or freed pixmap is never written past.
 extern vqpxmap* vqtarget_pointpixmap;
-// Called by the target itself, from its answer to command 1001.
+// Called by the target itself, from its answer to VQCMD_POINT.
 void vqtarget_arm_points(void* target, vqpxmap* pm);
 int vqpoint_send(int x, int y, int32_t color);
 

@@ -116,7 +116,6 @@ int vqview_draw(vqView* v, int command, int a1, int a2, int a3, int a4, int a5, 
   vqpxmap* pm = vqview_surface(v);
   if (!pm) return 0;
   switch (command) {
-    case VQCMD_POINT: point(pm, a1, a2, a3); return 0;
     case VQCMD_FILLRECT: fill(pm, a1, a2, a3, a4, a5); return 0;
     case VQCMD_REFRESHNOW: vqgraphic_refresh(v); return 0;
     case VQCMD_SETTRANSPARENT:
@@ -136,7 +135,7 @@ int vqview_draw(vqView* v, int command, int a1, int a2, int a3, int a4, int a5, 
 }
 
 void vqview_copy(vqpxmap* dst, int dx, int dy, const vqpxmap* src, int sx, int sy, int w, int h) {
-  if (!dst || !src || w <= 0 || h <= 0) return;
+  if (w <= 0 || h <= 0) return;
   // Words in memory are copied as they are: a panel's pixels never turn
   // transparent on their way to the host. Screens and mirrored pixmaps go
   // through the merge, which shows what changed.
@@ -158,11 +157,7 @@ void vqview_copy(vqpxmap* dst, int dx, int dy, const vqpxmap* src, int sx, int s
   w = std::min({w, src->width - sx, dst->width - dx});
   h = std::min({h, src->height - sy, dst->height - dy});
   if (w <= 0 || h <= 0) return;
-  // Within one pixmap a copy downward must run bottom-up.
-  bool upward = from == to && dy > sy;
-  for (int i = 0; i < h; i++) {
-    int row = upward ? h - 1 - i : i;
+  for (int row = 0; row < h; row++)
     std::memmove(to + static_cast<size_t>(dy + row) * dst->width + dx,
                  from + static_cast<size_t>(sy + row) * src->width + sx, static_cast<size_t>(w) * 4);
-  }
 }

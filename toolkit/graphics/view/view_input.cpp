@@ -14,8 +14,6 @@ namespace {
 int g_event_x = 0, g_event_y = 0;
 int g_absolute_x = 0, g_absolute_y = 0;
 
-enum { KEY_TAB = 9, KEY_ESCAPE = 27, KEY_UP = 303, KEY_DOWN = 304 };
-
 int event_index(int command) {
   switch (command) {
     case VQCMD_LEFTDOWN: return VQEV_LEFTDOWN;
@@ -150,11 +148,11 @@ int vqview_key(vqView* v, int command, int key) {
   if (region_ok(v, v->focused_region)) {
     tell(v, v->focused_region, command, key);
   } else if (down && !v->nokeyscroll) {
-    if (key == KEY_UP) vqview_scroll_by(v, 0, -wheel_step(v));
-    if (key == KEY_DOWN) vqview_scroll_by(v, 0, wheel_step(v));
+    if (key == VQKEY_UP) vqview_scroll_by(v, 0, -wheel_step(v));
+    if (key == VQKEY_DOWN) vqview_scroll_by(v, 0, wheel_step(v));
   }
-  if (down && key == KEY_ESCAPE) vqview_unfocus_region(v);
-  if (down && key == KEY_TAB) {
+  if (down && key == VQKEY_ESCAPE) vqview_unfocus_region(v);
+  if (down && key == VQKEY_TAB) {
     bool keeps = region_ok(v, v->focused_region) && v->regions[v->focused_region].keeptab;
     if (!keeps) vqview_focus_next(v);
   }

@@ -9,11 +9,12 @@
 // when it draws directly.
 inline vqpxmap* vqview_surface(vqView* v) { return v->direct ? v->host_pixmap : &v->pixmap; }
 
-// view_draw.cpp: drawing commands 1001-1050.
+// view_draw.cpp: the drawing commands (VQCMD_POINT to VQCMD_MOUSEY).
 int vqview_draw(vqView* v, int command, int a1, int a2, int a3, int a4, int a5, int a6, int a7,
                 int a8);
-// Copies a rectangle between pixmaps exactly (no transparency) where both
-// hold 0x00RRGGBB words in memory, else through vqpxmap_merge. Clipped.
+// Copies a rectangle between two different pixmaps exactly (no
+// transparency) where both hold 0x00RRGGBB words in memory, else through
+// vqpxmap_merge. Clipped. A copy within one pixmap takes the part out first.
 void vqview_copy(vqpxmap* dst, int dx, int dy, const vqpxmap* src, int sx, int sy, int w, int h);
 
 // view_events.cpp: everything that is not a drawing command.
@@ -28,7 +29,7 @@ int vqview_mouse(vqView* v, int command, int x, int y);
 int vqview_move(vqView* v, int x, int y);
 int vqview_wheel(vqView* v, int command, int x, int y);
 int vqview_key(vqView* v, int command, int key);
-// Makes region `index` the focused one (the previous one gets 2019) and
+// Makes region `index` the focused one (the previous one gets VQCMD_FOCUSOUT) and
 // takes the focus in the host; false for a region that cannot take it.
 bool vqview_focus_region(vqView* v, int index);
 void vqview_focus_next(vqView* v);

@@ -130,6 +130,7 @@ int vqview_request(vqView* v, int command, int a1, int a2, int a3, int a4, int a
     case VQCMD_ISHIDDEN: return v->visible ? 0 : 1;
     case VQCMD_ABSX: return host_origin(v, VQCMD_ORIGINX) + v->layout.x;
     case VQCMD_ABSY: return host_origin(v, VQCMD_ORIGINY) + v->layout.y;
-    default: return 0;   // 8009 and 8012 do nothing on panels; 8028 is only news
+    default: return 0;   // VQCMD_FIRSTREFRESH and VQCMD_SETSCROLLPOS do nothing on panels;
+                         // VQCMD_CHILDSCROLLED is only news
   }
 }

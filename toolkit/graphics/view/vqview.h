@@ -3,8 +3,8 @@
 // regions for embedded controls and posts event codes for mouse actions.
 //
 // Everything reaches a panel through vqView::command (object, command, eight
-// integers): drawing commands 1001-1050, platform events 2001-2082 from its
-// host, scroll commands 3008-3017 and the requests 8001-8027 of its children.
+// integers): the drawing commands, the events from its host, the scroll
+// commands and the requests of its children, all named in vqcommand.h.
 #pragma once
 
 #include "vqcfgstr.h"
@@ -21,11 +21,11 @@ enum vqview_eventindex {
   VQEV_RIGHTUP, VQEV_LEFTDOUBLE, VQEV_RIGHTDOUBLE, VQEV_MOVE, VQEV_WHEELUP = 12, VQEV_WHEELDOWN = 13,
 };
 
-// Flags of a hit region (8001).
+// Flags of a hit region (VQCMD_ADDREGION).
 enum vqregion_flags : unsigned {
   VQREGION_MOUSE = 1,        // takes mouse events
   VQREGION_FOCUSABLE = 2,    // forced off when the panel takes no focus
-  VQREGION_HOVER = 4,        // hover tracking (2024 / 2025)
+  VQREGION_HOVER = 4,        // hover tracking (VQCMD_HOVEREND / VQCMD_HOVERSTART)
   VQREGION_SCROLLBARS = 8,   // has scrollbars
   VQREGION_KEEPTAB = 16,     // keeps the Tab key
 };
@@ -38,7 +38,7 @@ struct vqregion {
   uint8_t mouse, focusable, hover, scrollbars, keeptab;
 };
 
-// What command 8001 carries (as one pointer in a1/a2): the region to add.
+// What VQCMD_ADDREGION carries (as one pointer in a1/a2): the region to add.
 struct vqregion_request {
   vqhandler handler;
   void* object;
@@ -112,7 +112,7 @@ void vqgraphic_destroy(vqView* view);
 void vqgraphic_post(vqView* view, int index, int x, int y, int extra);
 // The event queue carries only codes: the position the last code was posted
 // with (pixmap coordinates of the posting panel), and the absolute position
-// (host offset, 8006/8007, plus the host position) of the last button event.
+// (host offset, VQCMD_ORIGINX/VQCMD_ORIGINY, plus the host position) of the last button event.
 void vqgraphic_lastevent(int* x, int* y);
 void vqgraphic_lastabsolute(int* x, int* y);
 // The keyboard focus among the panel's regions (its controls): the focused
@@ -123,13 +123,14 @@ int vqgraphic_getfocus(const vqView* view);
 bool vqgraphic_setfocus(vqView* view, int region);
 
 // Argument layout of the commands that carry texts, pixmaps or objects (each
-// pointer in two integers, vqptr_split): 1019 x, y, color, text; 1020 x, y,
-// w, h, color, text; 1021 y, color, text; 1022 options; 1023 x, y, name;
-// 1024 x, y, graphic id, options; 1028 font text (lines ending in "\n");
-// 1029 font name; 1034 source object (null: the panel itself; a registered
-// container or else a vqView), sx, sy, dx, dy, w, h; 1036 text; 1045 x, y,
-// pixmap; 1046 x, y, palette, graphic id. Commands that answer with a
-// pointer (1041 pixmap, 1042 object, 8017 panel) write it where their first
-// pointer argument points and return 1.
+// pointer in two integers, vqptr_split): TEXT x, y, color, text; TEXTBOX x,
+// y, w, h, color, text; TEXTCENTRED y, color, text; SAVE options; PICTURE x,
+// y, name; GRAPHIC x, y, graphic id, options; LOADFONT font text (lines
+// ending in "\n"); SETFONTNAME font name; COPYRECT source object (null: the
+// panel itself; a registered container or else a vqView), sx, sy, dx, dy, w,
+// h; TEXTWIDTH text; DRAWPIXMAP x, y, pixmap; PALETTEGRAPHIC x, y, palette,
+// graphic id (each VQCMD_...). Commands that answer with a pointer
+// (VQCMD_GETPIXMAP, VQCMD_GETOBJECT, VQCMD_GETPANEL) write it where their
+// first pointer argument points and return 1.
 // A panel that draws directly (directdraw, opengl, nostandardview) draws
 // into its host's pixmap in the host's coordinates.

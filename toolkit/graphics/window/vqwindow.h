@@ -55,7 +55,7 @@ class vqWindow {
   unsigned modifiers;        // 1 Shift, 2 Alt, 4 Control
   char dropped_file[261];
   // The window container's children (bars and main panel) as the regions
-  // they registered with command 8001, in client coordinates.
+  // they registered with VQCMD_ADDREGION, in client coordinates.
   vqregion children[16];
   int child_count;
   int captured_child;        // index into children, -1 none
@@ -77,8 +77,6 @@ bool vqwindow_open(vqWindow* window, const char* format, ...);
 void vqwindow_close(vqWindow* window);
 int vqwindow_mousex(vqWindow* window);
 int vqwindow_mousey(vqWindow* window);
-// The most recently opened window (popups are owned by it), or null.
-vqWindow* vqwindow_last();
 
 // Saves what the window shows on the screen as a PNG file, with the
 // toolkit's own writer; false (and one diagnostic line) when the window is

@@ -1,5 +1,5 @@
 // The window as a host: the regions its bars and main panel registered,
-// mouse routing to them, and their requests (8001 to 8028).
+// mouse routing to them, and their requests (VQCMD_ADDREGION onwards).
 #include "window_internal.h"
 
 #include <cstdio>
@@ -65,9 +65,9 @@ int child_at(const vqWindow* window, int x, int y) {
 int vqwindow_child_request(vqWindow* window, int command, int a1, int a2, int a3, int a4, int a5,
                            [[maybe_unused]] int a6) {
   switch (command) {
-    case 8001: return add_child(window, vqptr_join<vqregion_request>(a1, a2));
-    case 8002: remove_children_of(window, vqptr_join(a1, a2)); return 0;
-    case 8003:
+    case VQCMD_ADDREGION: return add_child(window, vqptr_join<vqregion_request>(a1, a2));
+    case VQCMD_REMOVEREGIONS: remove_children_of(window, vqptr_join(a1, a2)); return 0;
+    case VQCMD_MOVEREGION:
       if (valid_child(window, a1)) {
         vqregion& r = window->children[a1];
         r.x = a2;
@@ -76,33 +76,33 @@ int vqwindow_child_request(vqWindow* window, int command, int a1, int a2, int a3
         r.h = a5;
       }
       return 0;
-    case 8004: return window->platform.pixmap.width;
-    case 8005: return window->platform.pixmap.height;
-    case 8006: case 8026: return client_origin(window, false);
-    case 8007: case 8027: return client_origin(window, true);
-    case 8008: vqwindow_copy_to_screen(window, a1, a2, a3, a4); return 0;
-    case 8009: vqwindow_update_all(window); return 0;
-    case 8010: return 1;   // a top-level window always grants the focus
-    case 8013:
+    case VQCMD_WIDTH: return window->platform.pixmap.width;
+    case VQCMD_HEIGHT: return window->platform.pixmap.height;
+    case VQCMD_ORIGINX: case VQCMD_ABSX: return client_origin(window, false);
+    case VQCMD_ORIGINY: case VQCMD_ABSY: return client_origin(window, true);
+    case VQCMD_SHOWRECT: vqwindow_copy_to_screen(window, a1, a2, a3, a4); return 0;
+    case VQCMD_FIRSTREFRESH: vqwindow_update_all(window); return 0;
+    case VQCMD_FOCUSREGION: return 1;   // a top-level window always grants the focus
+    case VQCMD_HASSCROLLBARS:
       if (valid_child(window, a1)) window->children[a1].scrollbars = a2 != 0;
       return 0;
-    case 8015: capture(window, a1, true); return 0;
-    case 8016: capture(window, a1, false); return 0;
-    case 8019: return static_cast<int>(window->background);
-    case 8021: return window->draw ? 0 : 1;
-    case 8025: return window->platform.handle;
+    case VQCMD_CAPTURE: capture(window, a1, true); return 0;
+    case VQCMD_RELEASE: capture(window, a1, false); return 0;
+    case VQCMD_BACKGROUND: return static_cast<int>(window->background);
+    case VQCMD_ISHIDDEN: return window->draw ? 0 : 1;
+    case VQCMD_PLATFORMWINDOW: return window->platform.handle;
     default: return 0;
   }
 }
 
 int vqwindow_route_mouse(vqWindow* window, int command, int x, int y) {
   int id = valid_child(window, window->captured_child) ? window->captured_child : child_at(window, x, y);
-  if (command == 2015 && id != window->hovered_child) {
+  if (command == VQCMD_MOUSEMOVE && id != window->hovered_child) {
     int left = window->hovered_child;
     window->hovered_child = id;
     if (valid_child(window, left)) {
       const vqregion& r = window->children[left];
-      vqsend(r.handler, r.object, 2024);
+      vqsend(r.handler, r.object, VQCMD_HOVEREND);
     }
   }
   if (id >= 0) {

@@ -30,7 +30,6 @@ void vqwindow_close(vqWindow* window) {
   window->modifiers = 0;
   window->batching = 0;
   vqframe_window_closed();
-  vqwindow_forget_last(window);
 }
 
 int vqwindow_mousex(vqWindow* window) {

@@ -3,6 +3,7 @@
 // window does not handle itself goes on to its main panel.
 #include "vqevent.h"
 #include "vqframe.h"
+#include "vqkeys.h"
 #include "window_internal.h"
 
 namespace {
@@ -20,16 +21,16 @@ int pass_to_main(vqWindow* window, int command, int a1, int a2, int a3, int a4, 
 // window_events; -1 for the others.
 int window_event_index(int command) {
   switch (command) {
-    case 2003: case 2060: case 2065: return VQWEV_RESIZED;
-    case 2018: return VQWEV_FOCUS;
-    case 2019: return VQWEV_UNFOCUS;
-    case 2055: return VQWEV_MINIMISED;
-    case 2056: return VQWEV_MENU;
-    case 2061: return VQWEV_DROPPED;
-    case 2062: return VQWEV_MOVED;
-    case 2063: return VQWEV_ACTIVATED;
-    case 2064: return VQWEV_DEACTIVATED;
-    case 2066: return VQWEV_REPAINT;
+    case VQCMD_SIZE: case VQCMD_MAXIMISED: case VQCMD_RESTORED: return VQWEV_RESIZED;
+    case VQCMD_FOCUSIN: return VQWEV_FOCUS;
+    case VQCMD_FOCUSOUT: return VQWEV_UNFOCUS;
+    case VQCMD_MINIMISED: return VQWEV_MINIMISED;
+    case VQCMD_MENU: return VQWEV_MENU;
+    case VQCMD_DROPPED: return VQWEV_DROPPED;
+    case VQCMD_MOVED: return VQWEV_MOVED;
+    case VQCMD_ACTIVATED: return VQWEV_ACTIVATED;
+    case VQCMD_DEACTIVATED: return VQWEV_DEACTIVATED;
+    case VQCMD_REPAINT: return VQWEV_REPAINT;
     default: return -1;
   }
 }
@@ -46,23 +47,25 @@ void close_request(vqWindow* window) {
 int vqWindow::command(void* object, int command, int a1, int a2, int a3, int a4, int a5, int a6, int a7, int a8) {
   vqWindow* window = static_cast<vqWindow*>(object);
   if (window == nullptr) return 0;
-  if (command >= 8001 && command <= 8099) return vqwindow_child_request(window, command, a1, a2, a3, a4, a5, a6);
+  if (command >= VQCMD_ADDREGION && command <= VQCMD_REQUEST_LAST)
+    return vqwindow_child_request(window, command, a1, a2, a3, a4, a5, a6);
   if (!window->created) return 0;
-  if (command >= 2004 && command <= 2015) return vqwindow_route_mouse(window, command, a1, a2);
+  if (command >= VQCMD_LEFTDOWN && command <= VQCMD_MOUSEMOVE) return vqwindow_route_mouse(window, command, a1, a2);
   switch (command) {
-    case 2001: close_request(window); return 0;
-    case 2002: vqwindow_update_all(window); return 0;
-    case 2016:
+    case VQCMD_CLOSE: close_request(window); return 0;
+    case VQCMD_PAINT: vqwindow_update_all(window); return 0;
+    case VQCMD_KEYDOWN:
       post(a1);
       return pass_to_main(window, command, a1, a2, a3, a4, a5, a6, a7, a8);
-    case 2017:
-      post(a1 + 512);
+    case VQCMD_KEYUP:
+      post(a1 + VQKEY_RELEASED);
       return pass_to_main(window, command, a1, a2, a3, a4, a5, a6, a7, a8);
-    case 2067: case 2068: case 2069: case 2070: case 2082:
+    case VQCMD_ASIS1: case VQCMD_ASIS2: case VQCMD_ASIS3: case VQCMD_ASIS4:
+    case VQCMD_TASKBARCREATED:
       vqpostevent(command);
       return 0;
-    case 2071:
-      if (a1 >= 1 && a1 <= 9) vqpostevent(2071 + a1);
+    case VQCMD_SESSIONCHANGE:
+      if (a1 >= 1 && a1 <= 9) vqpostevent(VQCMD_SESSIONEVENT + a1 - 1);
       return 0;
     default: break;
   }
@@ -70,6 +73,6 @@ int vqWindow::command(void* object, int command, int a1, int a2, int a3, int a4,
   if (index < 0) return pass_to_main(window, command, a1, a2, a3, a4, a5, a6, a7, a8);
   post(window->window_events[index]);
   // The main panel keeps its own focus mark.
-  if (command == 2018 || command == 2019) pass_to_main(window, command, a1, a2, a3, a4, a5, a6, a7, a8);
+  if (command == VQCMD_FOCUSIN || command == VQCMD_FOCUSOUT) pass_to_main(window, command, a1, a2, a3, a4, a5, a6, a7, a8);
   return 0;
 }

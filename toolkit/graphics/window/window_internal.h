@@ -39,9 +39,9 @@ bool vqwindow_create_platform(vqWindow* window, const vqwindow_options& options,
 // The window procedure: platform messages into commands of the handler.
 void vqwindow_proc(void* object, const vqplatform_msg* msg);
 
-// The requests 8001 to 8028 of the window's children.
+// The requests of the window's children (VQCMD_ADDREGION onwards).
 int vqwindow_child_request(vqWindow* window, int command, int a1, int a2, int a3, int a4, int a5, int a6);
-// Mouse commands (2004 to 2015) to the child under the pointer or holding
+// Mouse commands (VQCMD_LEFTDOWN to VQCMD_MOUSEMOVE) to the child under the pointer or holding
 // the capture; the main panel when none is.
 int vqwindow_route_mouse(vqWindow* window, int command, int x, int y);
 
@@ -51,6 +51,3 @@ void vqwindow_copy_to_screen(vqWindow* window, int x, int y, int w, int h);
 // Brings the whole window up to date on the screen in one presentation:
 // the panels redraw into the window pixmap, then the client area is copied.
 void vqwindow_update_all(vqWindow* window);
-
-// A closing window stops being the last opened one.
-void vqwindow_forget_last(vqWindow* window);

@@ -12,8 +12,6 @@
 
 namespace {
 
-vqWindow* g_last = nullptr;
-
 // A bar along the window's width: a panel of its own in the window
 // pixmap, closed off by two lines at its bottom.
 void open_bar(vqView* bar, int y, int width, int height, uint32_t upper, uint32_t lower) {
@@ -80,7 +78,7 @@ bool vqwindow_open(vqWindow* window, const char* format, ...) {
     return false;
   }
 
-  // Before the program has started, the first refresh waits for it (8009);
+  // Before the program has started, the first refresh waits for it (VQCMD_FIRSTREFRESH);
   // a window opened later shows itself at the end of the opening.
   const bool started = vqframe_started();
   vqcontainer_register(&window->platform.pixmap, vqWindow::command, window, window->background, !started);
@@ -113,14 +111,7 @@ bool vqwindow_open(vqWindow* window, const char* format, ...) {
   vqgraphic_select(main);
 
   for (int i = 0; i < 16; i++) window->events[i] = main->events[i];
-  g_last = window;
   window->batching = 0;
   if (started) vqwindow_update_all(window);
   return true;
-}
-
-vqWindow* vqwindow_last() { return g_last; }
-
-void vqwindow_forget_last(vqWindow* window) {
-  if (g_last == window) g_last = nullptr;
 }

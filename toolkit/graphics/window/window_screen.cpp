@@ -24,7 +24,7 @@ void vqwindow_update_all(vqWindow* window) {
   // which hold drawing of their own that has not been copied out yet; each
   // panel's refresh takes it off the deferred-refresh list.
   vqView* main = &window->panels[0];
-  if (main->created) vqView::command(main, 2048, 0, 0, 0, 0, 0, 0, 0, 0);
+  if (main->created) vqView::command(main, VQCMD_REDRAWALL, 0, 0, 0, 0, 0, 0, 0, 0);
   for (vqView* bar : {&window->menubar, &window->toolbar, &window->statusbar})
     if (bar->created) vqgraphic_refresh(bar);
   window->batching = 0;
