@@ -59,10 +59,10 @@ void on_key(const SDL_KeyboardEvent& ev) {
   // clipboard's control characters.
   int ch = 0;
   const bool control = (ev.keysym.mod & KMOD_CTRL) != 0 && (ev.keysym.mod & KMOD_ALT) == 0;
-  if (ev.keysym.sym == SDLK_BACKSPACE) ch = 8;
-  else if (control && ev.keysym.sym == SDLK_c) ch = 3;
-  else if (control && ev.keysym.sym == SDLK_v) ch = 22;
-  else if (control && ev.keysym.sym == SDLK_x) ch = 24;
+  if (ev.keysym.sym == SDLK_BACKSPACE) ch = VQCHAR_BACKSPACE;
+  else if (control && ev.keysym.sym == SDLK_c) ch = VQCHAR_CONTROL_C;
+  else if (control && ev.keysym.sym == SDLK_v) ch = VQCHAR_CONTROL_V;
+  else if (control && ev.keysym.sym == SDLK_x) ch = VQCHAR_CONTROL_X;
   if (ch == 0) return;
   vqplatform_msg msg = make(window, VQMSG_CHAR);
   msg.ch = ch;

@@ -156,12 +156,11 @@ var vqweb = (function () {
     canvas.addEventListener('contextmenu', (e) => e.preventDefault());
   }
 
-  const keyCodes = {
-    Enter: 10, Escape: 27, ' ': 32, Tab: 9, ArrowLeft: 301, ArrowRight: 302, ArrowUp: 303, ArrowDown: 304,
-    F1: 305, F2: 306, F3: 307, F4: 308, F5: 309, F6: 310, F7: 311, F8: 312, F9: 313, F10: 314, F11: 315,
-    F12: 316, Insert: 317, Control: 318, Shift: 319, Home: 320, End: 321, Delete: 322, PageUp: 323,
-    PageDown: 324, Alt: 325,
-  };
+  // The toolkit's codes of the keys by their names here, and of the characters
+  // typed with Backspace and Control+C, V, X: the program fills both as it
+  // starts (web_keys.cpp).
+  const keyCodes = {};
+  const typedCodes = {};
 
   function onKey(e, down) {
     const handle = state.focused || state.main;
@@ -176,10 +175,10 @@ var vqweb = (function () {
       const control = e.ctrlKey && !e.altKey;
       const lower = e.key.length === 1 ? e.key.toLowerCase() : '';
       let ch = 0;
-      if (e.key === 'Backspace') ch = 8;
-      else if (control && lower === 'c') ch = 3;
-      else if (control && lower === 'v') ch = 22;
-      else if (control && lower === 'x') ch = 24;
+      if (e.key === 'Backspace') ch = typedCodes.Backspace;
+      else if (control && lower === 'c') ch = typedCodes.ControlC;
+      else if (control && lower === 'v') ch = typedCodes.ControlV;
+      else if (control && lower === 'x') ch = typedCodes.ControlX;
       else if (!control && !e.metaKey && [...e.key].length === 1) {
         const code = e.key.codePointAt(0);
         // Typed text is Latin-1; Space, Enter, Tab and Escape arrive as keys only.
@@ -511,7 +510,7 @@ var vqweb = (function () {
     storedFiles: storedFiles, download: download, clearFiles: clearFiles, post: post,
     createWindow: createWindow, destroyWindow: destroyWindow, moveWindow: moveWindow, present: present,
     readback: readback, layout: layout, decodePicture: decodePicture, playSound: playSound, stopSound: stopSound,
-    calendarSeconds: calendarSeconds, focusWindow: focusWindow,
+    calendarSeconds: calendarSeconds, focusWindow: focusWindow, keyCodes: keyCodes, typedCodes: typedCodes,
   };
 })();
 

@@ -45,7 +45,10 @@ EM_JS(void, web_infobox, (const char* title, const char* text), {
 EM_JS(int, web_sound_play, (const char* file), { return Module.vqweb.playSound(UTF8ToString(file)) ? 1 : 0; });
 EM_JS(void, web_sound_stop, (), { Module.vqweb.stopSound(); });
 
-bool start() { return true; }
+bool start() {
+  vqweb_define_keys();
+  return true;
+}
 void stop() { web_sound_stop(); }
 
 uint32_t ms() { return static_cast<uint32_t>(static_cast<uint64_t>(emscripten_get_now())); }

@@ -3,6 +3,9 @@
 
 #include "../backend.h"
 
+// web_keys.cpp: gives the page its key and typed-character codes.
+void vqweb_define_keys();
+
 int vqweb_window_create(const char* title, int x, int y, int w, int h, unsigned flags);
 void vqweb_window_destroy(int window);
 bool vqweb_window_client_size(int window, int* w, int* h);
