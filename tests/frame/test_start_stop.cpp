@@ -125,7 +125,7 @@ struct refresh_log {
   int count = 0;
 };
 int note_refresh(void* object, int command, int, int, int, int, int, int, int, int) {
-  if (command == 8009) static_cast<refresh_log*>(object)->count++;
+  if (command == VQCMD_FIRSTREFRESH) static_cast<refresh_log*>(object)->count++;
   return 0;
 }
 

@@ -72,7 +72,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                      (data[1] & 4) != 0 ? ",wordbreak" : "", (data[1] & 8) != 0 ? ",cursor" : ""))
     std::abort();
   if (t.cells.columns != columns || t.cells.visible_lines != lines) std::abort();
-  if ((data[1] & 16) != 0) vqTerminal::command(&t, 2018, 0, 0, 0, 0, 0, 0, 0, 0);
+  if ((data[1] & 16) != 0) vqTerminal::command(&t, VQCMD_FOCUSIN, 0, 0, 0, 0, 0, 0, 0, 0);
   // From the 48th byte on, or throughout when the input asks for it, the
   // drawing is held back and done once at the end. The closing scrolls
   // redraw the whole terminal each; they draw as they go only in inputs
@@ -96,7 +96,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   vqterm_pageup(&t);
   vqterm_lineup(&t);
   vqterm_scrollpercent(&t, data[1]);
-  vqTerminal::command(&t, 2029, 0, 0, 0, 0, 0, 0, 0, 0);
+  vqTerminal::command(&t, VQCMD_TIMER, 0, 0, 0, 0, 0, 0, 0, 0);
   if (held) vqterm_resume(&t);
   check(t);
   return 0;

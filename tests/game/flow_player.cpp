@@ -6,6 +6,7 @@
 #include "vqcontrols.h"
 #include "vqframe.h"
 #include "vqheadless.h"
+#include "vqkeys.h"
 #include "vqterminal.h"
 
 #include <gtest/gtest.h>
@@ -118,7 +119,7 @@ bool play_task(player& p, step& s) {
       if (s.delay_ms >= 300 && ring_on_screen() != 0)
         p.fail("task " + std::to_string(p.task_in_quiz) + " begins with a ring");
       if (s.answer == answer_kind::escape) {
-        press_key(27);
+        press_key(VQKEY_ESCAPE);
       } else if (s.answer != answer_kind::none && s.by == answer_by::digit) {
         seen.clicked_box = box_for(p, s, p.task_in_quiz);
         vqheadless_char(main_window_handle(), '0' + seen.clicked_box);
@@ -155,14 +156,14 @@ bool play_task(player& p, step& s) {
       if (ring == 0 || ring != want) {
         if (++p.seen.back().key_presses > 12) {
           p.fail("the ring does not reach box " + std::to_string(want));
-          press_key(27);   // give the task up rather than press on for ever
+          press_key(VQKEY_ESCAPE);   // give the task up rather than press on for ever
           p.phase = 3;
           return !s.wait_end;
         }
-        press_key(ring != 0 && ring > want ? 301 : 302);
+        press_key(ring != 0 && ring > want ? VQKEY_LEFT : VQKEY_RIGHT);
         return false;
       }
-      press_key(s.by == answer_by::arrows_space ? 32 : 10);
+      press_key(s.by == answer_by::arrows_space ? VQKEY_SPACE : VQKEY_ENTER);
       p.tipps_before = occurrences(game_io_text("term1"), "tipp");
       p.phase = 3;
       return !s.wait_end;

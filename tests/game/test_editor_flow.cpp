@@ -3,6 +3,7 @@
 #include "flow_checks.h"
 #include "game_io.h"
 #include "game_state.h"
+#include "vqkeys.h"
 
 #include <gtest/gtest.h>
 
@@ -37,7 +38,7 @@ TEST(FlowEditor, DeletesRestoresAndEndsByTheEndeFieldOrEscape) {
               editor_click(99, 120), editor_click(100, 141), probe(),   // beside the ENDE field
               editor_click(100, 120), wait_text("Ende Editor"),
               edit(), probe(),                      // type 2 is shown as a yellow " 0"
-              key(27), wait_text("Ende Editor", 2), start()};
+              key(VQKEY_ESCAPE), wait_text("Ende Editor", 2), start()};
   for (int t = 0; t < 12; ++t) p.script.push_back(task(answer_kind::escape));
   p.script.push_back(wait_text("neu starten ?"));
   p.script.push_back(button("btEnde"));
@@ -72,7 +73,7 @@ TEST(FlowEditor, EverythingSwitchedOffEndsTheQuizWithItsMessage) {
 
 TEST(FlowEditor, SixteenTypesAtLevelNineDifficultyThree) {
   player p;
-  p.script = {ready(), select(9, 3, 12), edit(), probe(), key(27), wait_text("Ende Editor"), button("btEnde")};
+  p.script = {ready(), select(9, 3, 12), edit(), probe(), key(VQKEY_ESCAPE), wait_text("Ende Editor"), button("btEnde")};
   p.probe = [](player& p) {
     // Box 16 starts at x = 590 of the panel; nothing stands where a 17th would.
     p.probes.push_back(std::to_string(screen_pixel(10 + 590 + 1, slot_y) == 0xFFFF00) +

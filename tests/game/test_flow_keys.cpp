@@ -6,13 +6,14 @@
 #include "game_io.h"
 #include "game_screen.h"
 #include "vqcontrols.h"
+#include "vqkeys.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
 constexpr int64_t calendar = 1700000000;
-enum { tab = 9, enter = 10, up = 303, down = 304 };
+enum { tab = VQKEY_TAB, enter = VQKEY_ENTER, up = VQKEY_UP, down = VQKEY_DOWN };
 
 struct keys_case {
   const char* name;

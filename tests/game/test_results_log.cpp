@@ -7,6 +7,7 @@
 #include "game_learner.h"
 #include "game_results.h"
 #include "log_file.h"
+#include "vqkeys.h"
 
 #include <gtest/gtest.h>
 
@@ -222,7 +223,7 @@ const run_case run_cases[] = {
      {"1,1,3,0,1,2,8,30,stopped"}},
     {"NoQuizNoLine", true, {ready(), button("btEnde")}, {}},
     {"AQuizRefusedWithEveryTypeSwitchedOff", true,
-     {ready(), edit(), editor_click(70, 75), editor_click(105, 75), editor_click(140, 75), key(27),
+     {ready(), edit(), editor_click(70, 75), editor_click(105, 75), editor_click(140, 75), key(VQKEY_ESCAPE),
       wait_text("Ende Editor"), select(1, 1, 5), start(), wait_text("Keine Aufgabe ausgew\xE4hlt"), button("btEnde")},
      {"1,1,5,0,0,5,0,50,refused"}},
     {"AnUnwritableFolderAndTheGameGoesOn", false,

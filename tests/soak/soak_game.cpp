@@ -22,6 +22,7 @@
 #include "game_screen.h"
 #include "game_state.h"
 #include "quiz_flow.h"
+#include "vqkeys.h"
 #include "vqcontrols.h"
 #include "vqframe.h"
 #include "vqheadless.h"
@@ -59,8 +60,8 @@ static size_t heap_in_use() { return mallinfo2().uordblks; }
 
 namespace {
 
-enum { key_tab = 9, key_enter = 10, key_escape = 27, key_space = 32, key_left = 301, key_right = 302,
-       key_up = 303, key_down = 304 };
+enum { key_tab = VQKEY_TAB, key_enter = VQKEY_ENTER, key_escape = VQKEY_ESCAPE, key_space = VQKEY_SPACE,
+       key_left = VQKEY_LEFT, key_right = VQKEY_RIGHT, key_up = VQKEY_UP, key_down = VQKEY_DOWN };
 
 // Counts texts as they are printed into one terminal, also across the
 // transcript's trimming and across two reads that split a text.

@@ -27,6 +27,7 @@
 #include "vqplatform.h"
 #include "vqplatform_bench.h"
 #include "vqtarget.h"
+#include "vqkeys.h"
 
 #include <fcntl.h>
 #include <sys/wait.h>
@@ -246,8 +247,8 @@ void play(void*) {
         g_idle.phase = 2;
         g_idle.since = now;
       } else if (now >= g_idle.since + 1500) {
-        vqheadless_key(window(), 27, true);
-        vqheadless_key(window(), 27, false);
+        vqheadless_key(window(), VQKEY_ESCAPE, true);
+        vqheadless_key(window(), VQKEY_ESCAPE, false);
         g_idle.since = now;
       }
       return;

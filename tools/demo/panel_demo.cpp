@@ -32,7 +32,7 @@ int send_text(int command, int a1, int a2, int a3, const char* text) {
   return vqtarget_send(command, a1, a2, low, high, a3);
 }
 
-// A small picture of the demo's own, shown as a pixmap (1045).
+// A small picture of the demo's own, shown as a pixmap (VQCMD_DRAWPIXMAP).
 void make_gradient(vqpxmap* pm) {
   vqpxmap_init(pm);
   pm->width = pm->height = 24;
@@ -162,8 +162,8 @@ void game_main() {
   vqgraphic_create(&shapes, "x=10,y=30,xs=%d,ys=%d,border,bgcolor=ffffff", side, h - 60);
   vqgraphic_create(&texts, "x=%d,y=30,xs=%d,ys=%d,border,bgcolor=fffff0", 20 + side, side, h - 60);
 
-  // The text panel, written to a file (1022), comes back as a picture in
-  // the shapes panel (1023).
+  // The text panel, written to a file (VQCMD_SAVE), comes back as a picture in
+  // the shapes panel (VQCMD_PICTURE).
   draw_texts(&texts);
   char picture[64];
   std::snprintf(picture, sizeof picture, "/tmp/panel_demo_%d.bmp", static_cast<int>(getpid()));

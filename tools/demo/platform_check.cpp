@@ -6,6 +6,7 @@
 // the window a title with Latin-1 letters.
 //   vqplatform_check width height [seconds]
 // Square bx, by (32 pixels each) has the colour of pattern_color below.
+#include "vqkeys.h"
 #include "vqplatform.h"
 
 #include <cstdio>
@@ -31,7 +32,7 @@ void proc(void*, const vqplatform_msg* msg) {
     case VQMSG_WHEEL: std::printf("wheel %+d at %d,%d\n", msg->wheel, msg->x, msg->y); break;
     case VQMSG_KEYDOWN:
       std::printf("key %d down\n", msg->key);
-      if (msg->key == 306) vqplatform_window_set_title(g_window, "Gr\xfc\xdf" "e");   // F2: a Latin-1 title
+      if (msg->key == VQKEY_F2) vqplatform_window_set_title(g_window, "Gr\xfc\xdf" "e");   // F2: a Latin-1 title
       break;
     case VQMSG_KEYUP:
       std::printf("key %d up\n", msg->key);

@@ -13,6 +13,7 @@
 #include "vqheadless.h"
 #include "vqscript.h"
 #include "window_picture.h"
+#include "vqkeys.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -98,8 +99,8 @@ void player(void*) {
     case 7:
       if (waited(1500)) {
         save("editor.png");
-        vqheadless_key(window(), 27, true);
-        vqheadless_key(window(), 27, false);
+        vqheadless_key(window(), VQKEY_ESCAPE, true);
+        vqheadless_key(window(), VQKEY_ESCAPE, false);
         next(8);
       }
       break;

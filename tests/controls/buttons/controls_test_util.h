@@ -6,6 +6,7 @@
 #include "plain_host_test_util.h"
 #include "vqcontrols.h"
 #include "vqfont.h"
+#include "vqkeys.h"
 
 #include <gtest/gtest.h>
 
@@ -35,14 +36,14 @@ struct ControlsTest : testing::Test {
   }
   // The panel sits at the host's origin: host and pixmap coordinates agree.
   void to_panel(int command, int a1 = 0, int a2 = 0) { vqView::command(&panel, command, a1, a2, 0, 0, 0, 0, 0, 0); }
-  void press(int x, int y) { to_panel(2004, x, y); }
-  void release(int x, int y) { to_panel(2005, x, y); }
+  void press(int x, int y) { to_panel(VQCMD_LEFTDOWN, x, y); }
+  void release(int x, int y) { to_panel(VQCMD_LEFTUP, x, y); }
   void click(int x, int y) { press(x, y), release(x, y); }
-  void move(int x, int y) { to_panel(2015, x, y); }
-  void key(int k) { to_panel(2016, k), to_panel(2017, k); }
+  void move(int x, int y) { to_panel(VQCMD_MOUSEMOVE, x, y); }
+  void key(int k) { to_panel(VQCMD_KEYDOWN, k), to_panel(VQCMD_KEYUP, k); }
   // Typed characters come as key downs only, as a window passes them on.
   void type(const std::string& text) {
-    for (unsigned char ch : text) to_panel(2016, ch);
+    for (unsigned char ch : text) to_panel(VQCMD_KEYDOWN, ch);
   }
   uint32_t at(int x, int y) const { return static_cast<uint32_t>(vqpxmap_getpixel(&panel.pixmap, x, y)); }
   int count(int x, int y, int w, int h, uint32_t color) const { return count_color(&panel.pixmap, x, y, w, h, color); }

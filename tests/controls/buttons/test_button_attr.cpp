@@ -48,8 +48,9 @@ const char kRefused[] = "complex hotkey not fully supported yet ! (vqcfgstr_btna
 
 TEST(ButtonHotkeys, Values) {
   const struct { const char* value; int code; } cases[] = {
-      {"a", 'a'},   {"S", 'S'},       {"7", '7'},     {"\xE4", 0xE4}, {"space", 32}, {"SPACE", 32},
-      {"return", 10}, {"Return", 10}, {"f1", 305},    {"F10", 314},   {"F12", 316},
+      {"a", 'a'},   {"S", 'S'},       {"7", '7'},     {"\xE4", 0xE4},
+      {"space", VQKEY_SPACE},  {"SPACE", VQKEY_SPACE},  {"return", VQKEY_ENTER}, {"Return", VQKEY_ENTER},
+      {"f1", VQKEY_F1},        {"F10", VQKEY_F10},      {"F12", VQKEY_F12},
       {"f13", 0},   {"f0", 0},        {"f01", 0},     {"f1x", 0},     {"ctrl+s", 0}, {"enter", 0}, {"", 0},
   };
   for (const auto& c : cases) {
@@ -63,7 +64,7 @@ TEST(ButtonHotkeys, Values) {
 TEST(ButtonHotkeys, FromTheOptionText) {
   const struct { const char* text; int hotkey; const char* value; } cases[] = {
       {"OK,hotkey=o", 'o', nullptr},
-      {"OK,HotKey = F 2", 306, nullptr},   // blanks are removed before the value is read
+      {"OK,HotKey = F 2", VQKEY_F2, nullptr},   // blanks are removed before the value is read
       {"OK,hotkey=x,hotkey=ctrl+y", 'x', "ctrl+y"},
   };
   for (const auto& c : cases) {

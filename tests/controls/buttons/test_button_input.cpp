@@ -54,7 +54,7 @@ TEST_F(ButtonInput, PressThenReleasePostsOnce) {
   EXPECT_EQ(events(), 1);
   EXPECT_EQ(vqbutton_state(&bt), 0);
   click(kInX, kInY);     // a double click as the desktop reports it: two clicks
-  to_panel(2006, kInX, kInY);
+  to_panel(VQCMD_LEFTDOUBLE, kInX, kInY);
   release(kInX, kInY);
   EXPECT_EQ(events(), 2);
   // Leaving cancels a press without an event.
@@ -79,9 +79,9 @@ TEST_F(ButtonInput, SwitchSendsOnThePressAndStays) {
   EXPECT_EQ(events(), 1);
   make("keeppressed,pressed");
   EXPECT_EQ(vqbutton_state(&bt), 1);
-  key(32);   // not focused yet: the key is not the button's
+  key(VQKEY_SPACE);   // not focused yet: the key is not the button's
   click(kInX, kInY);
-  key(32);
+  key(VQKEY_SPACE);
   EXPECT_EQ(vqbutton_state(&bt), 1);
   EXPECT_EQ(events(), 2);
 }
@@ -90,18 +90,18 @@ TEST_F(ButtonInput, KeysPressAndTheReleaseSends) {
   make("");
   click(kInX, kInY);   // takes the focus
   controls_codes();
-  for (int k : {32, 10}) {
-    to_panel(2016, k);
-    to_panel(2016, k);   // the desktop's repeat of a held key
+  for (int k : {VQKEY_SPACE, VQKEY_ENTER}) {
+    to_panel(VQCMD_KEYDOWN, k);
+    to_panel(VQCMD_KEYDOWN, k);   // the desktop's repeat of a held key
     EXPECT_TRUE(bt.key_held) << k;
     EXPECT_EQ(events(), 0) << k;
-    to_panel(2017, k);
+    to_panel(VQCMD_KEYUP, k);
     EXPECT_EQ(events(), 1) << k;
   }
   key('x');
-  to_panel(2016, 32);
-  to_panel(2016, 27);   // Escape takes the focus: the held key is dropped
-  to_panel(2017, 32);
+  to_panel(VQCMD_KEYDOWN, VQKEY_SPACE);
+  to_panel(VQCMD_KEYDOWN, VQKEY_ESCAPE);   // Escape takes the focus: the held key is dropped
+  to_panel(VQCMD_KEYUP, VQKEY_SPACE);
   EXPECT_FALSE(bt.focused);
   EXPECT_EQ(events(), 0);
   for (const char* options : {"nofocus", "skip", "nokeyfocus", "greyed"}) {
@@ -123,10 +123,10 @@ TEST_F(ButtonInput, StateReadsPressedWhileHeld) {
   release(kInX, kInY);
   EXPECT_EQ(vqbutton_state(&bt), 0);
   EXPECT_EQ(events(), 1);
-  for (int k : {32, 10, 13}) {
-    to_panel(2016, k);
+  for (int k : std::initializer_list<int>{VQKEY_SPACE, VQKEY_ENTER, VQCHAR_RETURN}) {
+    to_panel(VQCMD_KEYDOWN, k);
     EXPECT_EQ(vqbutton_state(&bt), 1) << k;
-    to_panel(2017, k);
+    to_panel(VQCMD_KEYUP, k);
     EXPECT_EQ(vqbutton_state(&bt), 0) << k;
     EXPECT_EQ(events(), 1) << k;
   }
@@ -140,9 +140,9 @@ TEST_F(ButtonInput, StateReadsPressedWhileHeld) {
   EXPECT_EQ(vqbutton_state(&bt), 1);
   release(kInX, kInY);
   EXPECT_EQ(vqbutton_state(&bt), 1);
-  to_panel(2016, 32);   // switched back off while the key is still down
+  to_panel(VQCMD_KEYDOWN, VQKEY_SPACE);   // switched back off while the key is still down
   EXPECT_EQ(vqbutton_state(&bt), 0);
-  to_panel(2017, 32);
+  to_panel(VQCMD_KEYUP, VQKEY_SPACE);
   EXPECT_EQ(vqbutton_state(&bt), 0);
 }
 
@@ -153,17 +153,17 @@ TEST_F(ButtonInput, HotkeysAndTheDefaultButton) {
   EXPECT_TRUE(vqbutton_hotkey('s'));
   EXPECT_TRUE(vqbutton_hotkey('S'));
   EXPECT_FALSE(vqbutton_hotkey('t'));
-  EXPECT_TRUE(vqbutton_hotkey(10));
+  EXPECT_TRUE(vqbutton_hotkey(VQKEY_ENTER));
   std::vector<int> got = controls_codes();
   EXPECT_EQ(controls_count(got, vqbutton_event(&bt)), 2);
   EXPECT_EQ(controls_count(got, vqbutton_event(&other)), 1);
   click(kInX, kInY);   // a focused button takes its hotkey itself
   controls_codes();
-  to_panel(2016, 's');
+  to_panel(VQCMD_KEYDOWN, 's');
   EXPECT_EQ(events(), 1);
   vqbutton_destroy(&bt);
   vqbutton_destroy(&other);
-  EXPECT_FALSE(vqbutton_hotkey('s') || vqbutton_hotkey(10));
+  EXPECT_FALSE(vqbutton_hotkey('s') || vqbutton_hotkey(VQKEY_ENTER));
 }
 
 TEST_F(ButtonInput, MouseRepeatSendsWhileHeld) {

@@ -26,7 +26,7 @@ TEST_F(ControlsTest, ARowOfControlsInTheirStates) {
   press(180, 60);                  // START held
   move(160, 100);                  // the mouse on the link
   click(170, 20);                  // editing ud[3]
-  vqButton::command(&bt[2], 2018, 0, 0, 0, 0, 0, 0, 0, 0);   // ENDE focused, as Tab would
+  vqButton::command(&bt[2], VQCMD_FOCUSIN, 0, 0, 0, 0, 0, 0, 0, 0);   // ENDE focused, as Tab would
   press(38, 14);                   // ud[0]'s up arrow held
   vqcontrol_setdefaultfont(-1);
 

@@ -28,11 +28,11 @@ TEST(ControlsInWindow, InputReachesThemAndTheirDrawingTheScreen) {
   EXPECT_EQ(controls_count(got, vqbutton_event(&start)), 1);
   // Into the field: End, Backspace, "9", Enter.
   vqheadless_click(w, 20, 20);
-  vqheadless_key(w, 321, true);
-  vqheadless_char(w, 8);
+  vqheadless_key(w, VQKEY_END, true);
+  vqheadless_char(w, VQCHAR_BACKSPACE);
   vqheadless_char(w, '9');
-  vqheadless_key(w, 10, true);
-  vqheadless_key(w, 10, false);
+  vqheadless_key(w, VQKEY_ENTER, true);
+  vqheadless_key(w, VQKEY_ENTER, false);
   EXPECT_EQ(controls_count(controls_codes(), vqupdown_event(&ud)), 1);
   EXPECT_EQ(vqupdown_getvalue(&ud), 9);
   // The down arrow held: its box sunken on the screen, the up box raised.

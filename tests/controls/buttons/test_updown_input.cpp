@@ -9,6 +9,9 @@ namespace {
 // wide with its left edge at 10 + 40 - 13 + 1 - 2 = 36; each arrow box is
 // (24 - 4 + 1) / 2 = 10 high, so a press from y = 20 on is on the down arrow.
 constexpr int kUpX = 42, kUpY = 14, kDownY = 28, kFieldX = 20, kFieldY = 20;
+// The keys the tables below press, and the characters typed as keys.
+enum { LEFT = VQKEY_LEFT, RIGHT = VQKEY_RIGHT, UP = VQKEY_UP, HOME = VQKEY_HOME, END = VQKEY_END,
+       DEL = VQKEY_DELETE, ENTER = VQKEY_ENTER, ESC = VQKEY_ESCAPE, BACK = VQCHAR_BACKSPACE };
 
 struct UpDownInput : ControlsTest {
   vqUpDownControl ud;
@@ -17,9 +20,11 @@ struct UpDownInput : ControlsTest {
     controls_codes();
   }
   int events() { return controls_count(controls_codes(), vqupdown_event(&ud)); }
-  // Keys below 256 are typed characters, the others pressed keys.
+  // Keys below 256 are typed characters, the others (and Backspace, Enter,
+  // Escape) pressed keys.
   void keys(const std::vector<int>& list) {
-    for (int k : list) (k < 256 && k != 8 && k != 10 && k != 27) ? type(std::string(1, char(k))) : key(k);
+    for (int k : list)
+      (k < 256 && k != BACK && k != ENTER && k != ESC) ? type(std::string(1, char(k))) : key(k);
   }
 };
 
@@ -42,44 +47,44 @@ TEST_F(UpDownInput, WhereAPressLands) {
     vqupdown_setvalue(&ud, 5);
     click(c.x, c.y);
     EXPECT_STREQ(ud.text, c.text) << c.x << "," << c.y;
-    key(27);
+    key(ESC);
   }
 }
 
 TEST_F(UpDownInput, ATypedValueStepsFromWhatWasTyped) {
   make("step=5");
   click(kFieldX, kFieldY);
-  keys({321, 8, '1', '2'});   // End, Backspace over "0", then 12
+  keys({END, BACK, '1', '2'});   // End, Backspace over "0", then 12
   click(kUpX, kUpY);          // 12 + 5 = 17, onto the grid
   EXPECT_STREQ(ud.text, "15");
-  keys({8, 8, '1', '2', 10}); // accepted with Enter, 12 goes onto the grid: 10
+  keys({BACK, BACK, '1', '2', ENTER}); // accepted with Enter, 12 goes onto the grid: 10
   EXPECT_STREQ(ud.text, "10");
   click(kUpX, kUpY);
   EXPECT_STREQ(ud.text, "15");
   make("decimal=2,start=150,max=1000");
   click(kFieldX, kFieldY);
-  keys({321, 8, 8, 8, 8, '1', '.', '5', ','});   // one point only
+  keys({END, BACK, BACK, BACK, BACK, '1', '.', '5', ','});   // one point only
   EXPECT_STREQ(ud.text, "1.5");
   EXPECT_EQ(vqupdown_getvalue(&ud), 150);
-  key(10);
+  key(ENTER);
   EXPECT_STREQ(ud.text, "1.50");
 }
 
 // Keys into the field, then Enter (accept: grid and range) or Escape.
 TEST_F(UpDownInput, KeyboardEditing) {
   const struct { const char* options; std::vector<int> keys; const char* editing; int last; const char* after; } cases[] = {
-      {"start=123", {321, 8, '9'}, "129", 10, "129"},
-      {"start=123", {320, 322}, "23", 10, "23"},              // Home, Delete
-      {"start=123", {320, 302, '7'}, "1723", 10, "1723"},     // Home, Right
-      {"start=123", {'x', '-', '.', ' '}, "123", 10, "123"},  // refused where they are
-      {"start=123", {320, '-', '-', 301, '5'}, "-123", 10, "-123"},
-      {"start=123,maxlen=4", {321, '4', '5'}, "1234", 10, "1234"},
-      {"start=123,max=500", {321, '9'}, "1239", 10, "500"},
-      {"start=300,min=200", {321, 8, 8, '5'}, "35", 10, "200"},
-      {"start=123", {321, 8, 8, 8}, "", 10, "0"},
-      {"start=123,step=10", {321, 8, '9'}, "129", 10, "120"},
-      {"start=5,digits=3", {321, 8, 8, 8, '9'}, "9", 10, "009"},
-      {"start=123", {321, 8, 8}, "1", 27, "123"},
+      {"start=123", {END, BACK, '9'}, "129", ENTER, "129"},
+      {"start=123", {HOME, DEL}, "23", ENTER, "23"},              // Home, Delete
+      {"start=123", {HOME, RIGHT, '7'}, "1723", ENTER, "1723"},     // Home, Right
+      {"start=123", {'x', '-', '.', ' '}, "123", ENTER, "123"},  // refused where they are
+      {"start=123", {HOME, '-', '-', LEFT, '5'}, "-123", ENTER, "-123"},
+      {"start=123,maxlen=4", {END, '4', '5'}, "1234", ENTER, "1234"},
+      {"start=123,max=500", {END, '9'}, "1239", ENTER, "500"},
+      {"start=300,min=200", {END, BACK, BACK, '5'}, "35", ENTER, "200"},
+      {"start=123", {END, BACK, BACK, BACK}, "", ENTER, "0"},
+      {"start=123,step=10", {END, BACK, '9'}, "129", ENTER, "120"},
+      {"start=5,digits=3", {END, BACK, BACK, BACK, '9'}, "9", ENTER, "009"},
+      {"start=123", {END, BACK, BACK}, "1", ESC, "123"},
   };
   for (const auto& c : cases) {
     make(c.options);
@@ -98,10 +103,10 @@ TEST_F(UpDownInput, LosingTheFocusAcceptsTheText) {
   make("min=1,max=12,start=1");
   ASSERT_TRUE(vqupdown_create(&other, "x=100,y=10,xs=40,ys=24"));
   click(kFieldX, kFieldY);
-  key(10);          // accepted without a change: no event
+  key(ENTER);          // accepted without a change: no event
   EXPECT_EQ(events(), 0);
   click(kFieldX, kFieldY);
-  keys({321, '9'});
+  keys({END, '9'});
   click(110, 20);   // into the other field
   EXPECT_TRUE(other.editing);
   EXPECT_FALSE(ud.editing || ud.focused);
@@ -111,20 +116,20 @@ TEST_F(UpDownInput, LosingTheFocusAcceptsTheText) {
 
 TEST_F(UpDownInput, CursorKeysAndTheWheelStepWhenFocused) {
   make("start=5");
-  to_panel(2013, kFieldX, kFieldY);   // not focused: the panel scrolls instead
+  to_panel(VQCMD_WHEELUP, kFieldX, kFieldY);   // not focused: the panel scrolls instead
   click(kFieldX, kFieldY);
   controls_codes();
-  to_panel(2013, kFieldX, kFieldY);
-  to_panel(2014, kFieldX, kFieldY);
-  to_panel(2014, kFieldX, kFieldY);
-  key(303);
-  key(303);
+  to_panel(VQCMD_WHEELUP, kFieldX, kFieldY);
+  to_panel(VQCMD_WHEELDOWN, kFieldX, kFieldY);
+  to_panel(VQCMD_WHEELDOWN, kFieldX, kFieldY);
+  key(UP);
+  key(UP);
   EXPECT_STREQ(ud.text, "6");
   EXPECT_EQ(events(), 5);
   make("start=5,greyed");
   click(kUpX, kUpY);
   click(kFieldX, kFieldY);
-  keys({'7', 303});
+  keys({'7', UP});
   EXPECT_STREQ(ud.text, "5");
   EXPECT_EQ(events(), 0);
 }

@@ -4,6 +4,7 @@
 #include "script_internal.h"
 #include "script_test_util.h"
 #include "vqcontrols.h"
+#include "vqkeys.h"
 #include "vqminor.h"
 #include "vqterminal.h"
 
@@ -225,20 +226,20 @@ TEST_F(ScriptControls, ALineInputIsEditedAsTyped) {
   click(b.x + 2, b.y + b.height / 2);
   EXPECT_TRUE(b.focused);
   EXPECT_EQ(in->cursor, 0);
-  key(321);    // End
+  key(VQKEY_END);
   type("3");
-  key(301);    // Left
-  key(8);      // Backspace
+  key(VQKEY_LEFT);
+  key(VQCHAR_BACKSPACE);
   EXPECT_STREQ(in->text, "13");
-  key(320);    // Home
-  key(322);    // Delete
+  key(VQKEY_HOME);
+  key(VQKEY_DELETE);
   type("4");
-  key(302);    // Right
+  key(VQKEY_RIGHT);
   type("5");
   EXPECT_STREQ(in->text, "435");
   EXPECT_EQ(vqscript_value(&view, "in"), 435);
   controls_codes();
-  key(10);
+  key(VQKEY_ENTER);
   int matched = 0;
   for (int code : controls_codes()) matched += vqscript_is(&view, code, "in");
   EXPECT_EQ(matched, 1) << "Enter posts the input's code";

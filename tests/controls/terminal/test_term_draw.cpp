@@ -65,14 +65,14 @@ TEST_F(TermTest, CursorBlinksEvery250msWithTheFocusAndIsAnOutlineWithout) {
   const uint64_t start = vqheadless_now();
   auto foot = [&] { return count(cx(1), cy(0) + 11, 6, 2, 0x000040); };
   auto outline = [&] { return count(cx(1), cy(0), 6, 13, 0x000040); };
-  EXPECT_EQ(send(2018), 1);
+  EXPECT_EQ(send(VQCMD_FOCUSIN), 1);
   int flips = 0, last = foot();
   while (vqheadless_now() - start < 1000) {
     run_for(10);
     if (foot() != last) ++flips, last = foot();
   }
   EXPECT_EQ(flips, 4);
-  send(2019);
+  send(VQCMD_FOCUSOUT);
   EXPECT_EQ(outline(), 2 * 6 + 2 * 11);
   run_for(250);
   EXPECT_EQ(outline(), 2 * 6 + 2 * 11);

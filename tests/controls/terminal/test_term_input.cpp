@@ -3,6 +3,7 @@
 #include "term_test_util.h"
 
 #include "vqframe.h"
+#include "vqkeys.h"
 
 #include <cstdio>
 #include <fstream>
@@ -20,7 +21,7 @@ struct Typist {
   static void hook(void* context) {
     Typist* t = static_cast<Typist*>(context);
     if (t->next >= t->keys.size() || vqheadless_now() < t->due) return;
-    vqView::command(t->panel, 2016, static_cast<unsigned char>(t->keys[t->next++]), 0, 0, 0, 0, 0, 0, 0);
+    vqView::command(t->panel, VQCMD_KEYDOWN, static_cast<unsigned char>(t->keys[t->next++]), 0, 0, 0, 0, 0, 0, 0);
     t->due = vqheadless_now() + 30;
   }
 };
@@ -32,14 +33,14 @@ struct TermInput : TermTest {
     vqheadless_set_idle_hook(Typist::hook, &typist);
   }
   void focus_by_click() {
-    vqView::command(&panel, 2004, term.x + 5, term.y + 5, 0, 0, 0, 0, 0, 0);
-    vqView::command(&panel, 2005, term.x + 5, term.y + 5, 0, 0, 0, 0, 0, 0);
+    vqView::command(&panel, VQCMD_LEFTDOWN, term.x + 5, term.y + 5, 0, 0, 0, 0, 0, 0);
+    vqView::command(&panel, VQCMD_LEFTUP, term.x + 5, term.y + 5, 0, 0, 0, 0, 0, 0);
   }
 };
 
 TEST_F(TermInput, AClickGivesTheFocusAndKeysReachTheRingInOrder) {
   ASSERT_TRUE(vqterm_create(&term, "x=10,y=10,columns=10,lines=3"));
-  vqView::command(&panel, 2016, 'q', 0, 0, 0, 0, 0, 0, 0);
+  vqView::command(&panel, VQCMD_KEYDOWN, 'q', 0, 0, 0, 0, 0, 0, 0);
   EXPECT_FALSE(vqterm_keyavailable(&term));   // not focused yet
   focus_by_click();
   EXPECT_TRUE(term.focused);
@@ -53,15 +54,15 @@ TEST_F(TermInput, AClickGivesTheFocusAndKeysReachTheRingInOrder) {
 
 TEST_F(TermInput, AFullRingKeepsTheOldestKeysAndDropsTheNew) {
   ASSERT_TRUE(vqterm_create(&term, "columns=10,lines=3"));
-  for (int i = 0; i < VQTERM_KEYRING + 3; ++i) send(2016, 'A' + i);
-  send(2016, 301);   // arrows and other codes from 255 up are no ring keys
+  for (int i = 0; i < VQTERM_KEYRING + 3; ++i) send(VQCMD_KEYDOWN, 'A' + i);
+  send(VQCMD_KEYDOWN, VQKEY_LEFT);   // arrows and other codes from 255 up are no ring keys
   std::string got;
   while (vqterm_keyavailable(&term)) got += static_cast<char>(vqterm_getkey(&term));
   ASSERT_EQ(got.size(), static_cast<size_t>(VQTERM_KEYRING));
   EXPECT_EQ(got.front(), 'A');
   EXPECT_EQ(got.back(), 'A' + VQTERM_KEYRING - 1);
   // Around the wrap-around of the ring.
-  send(2016, 'x');
+  send(VQCMD_KEYDOWN, 'x');
   EXPECT_EQ(vqterm_getkey(&term), 'x');
 }
 
@@ -119,9 +120,9 @@ TEST_F(TermTest, ScrollOperationsStayInsideTheScrollback) {
   vqterm_scrollpercent(&term, 50);
   EXPECT_EQ(term.cells.top_line, 7);
   EXPECT_EQ(term.scroll_bar.position, (7 * 100 + 100) / 15);
-  send(2014);   // wheel down
+  send(VQCMD_WHEELDOWN);   // wheel down
   EXPECT_EQ(term.cells.top_line, 8);
-  send(2013);
+  send(VQCMD_WHEELUP);
   EXPECT_EQ(term.cells.top_line, 7);
   ASSERT_TRUE(vqterm_create(&term, "lines=5,scrollback=3"));
   vqterm_write(&term, "1\n2\n3\n4\n5\n6\n");
@@ -137,8 +138,8 @@ TEST_F(TermInput, TheScrollBarScrollsByLineByPageAndByDraggingTheThumb) {
   const vqterm_scrollbar& b = term.scroll_bar;
   const int mid = b.x + b.w / 2;
   auto click = [&](int y) {
-    vqView::command(&panel, 2004, mid, y, 0, 0, 0, 0, 0, 0);
-    vqView::command(&panel, 2005, mid, y, 0, 0, 0, 0, 0, 0);
+    vqView::command(&panel, VQCMD_LEFTDOWN, mid, y, 0, 0, 0, 0, 0, 0);
+    vqView::command(&panel, VQCMD_LEFTUP, mid, y, 0, 0, 0, 0, 0, 0);
   };
   click(b.y + 2);   // the up arrow
   EXPECT_EQ(term.cells.top_line, 89);
@@ -149,14 +150,14 @@ TEST_F(TermInput, TheScrollBarScrollsByLineByPageAndByDraggingTheThumb) {
   // At the top the thumb starts just below the up arrow. Dragged, and let go
   // below the terminal, the mouse stays with the scroll bar until then.
   vqterm_scrolltop(&term);
-  vqView::command(&panel, 2004, mid, b.y + b.w + 2, 0, 0, 0, 0, 0, 0);
+  vqView::command(&panel, VQCMD_LEFTDOWN, mid, b.y + b.w + 2, 0, 0, 0, 0, 0, 0);
   EXPECT_EQ(panel.captured_region, term.child_id);
-  vqView::command(&panel, 2015, mid, b.y + b.w + (b.h - 2 * b.w) / 2, 0, 0, 0, 0, 0, 0);
+  vqView::command(&panel, VQCMD_MOUSEMOVE, mid, b.y + b.w + (b.h - 2 * b.w) / 2, 0, 0, 0, 0, 0, 0);
   EXPECT_EQ(term.cells.top_line, 45);
-  vqView::command(&panel, 2005, mid, 390, 0, 0, 0, 0, 0, 0);
+  vqView::command(&panel, VQCMD_LEFTUP, mid, 390, 0, 0, 0, 0, 0, 0);
   EXPECT_EQ(term.cells.top_line, 90);
   EXPECT_EQ(panel.captured_region, -1);
-  vqView::command(&panel, 2015, mid, b.y + b.w + 2, 0, 0, 0, 0, 0, 0);
+  vqView::command(&panel, VQCMD_MOUSEMOVE, mid, b.y + b.w + 2, 0, 0, 0, 0, 0, 0);
   EXPECT_EQ(term.cells.top_line, 90);
 }
 

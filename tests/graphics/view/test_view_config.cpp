@@ -86,7 +86,7 @@ TEST(ViewConfig, ANestedPanelIsARegionOfItsHostPanel) {
   EXPECT_EQ(r.x, 10);
   EXPECT_EQ(r.h, 40);
   EXPECT_TRUE(r.mouse && r.focusable && r.hover);
-  EXPECT_TRUE(r.scrollbars);   // its pixmap is taller: 8013 said so
+  EXPECT_TRUE(r.scrollbars);   // its pixmap is taller: VQCMD_HASSCROLLBARS said so
   const vqregion& q = outer.regions[quiet.child_id];
   EXPECT_FALSE(q.focusable);
   EXPECT_FALSE(q.scrollbars);
@@ -95,7 +95,7 @@ TEST(ViewConfig, ANestedPanelIsARegionOfItsHostPanel) {
   vqclear(kRed);
   vqrefresh();
   EXPECT_EQ(vqpxmap_getpixel(&outer.pixmap, 10, 20), static_cast<int32_t>(kRed));
-  EXPECT_EQ(host.at(5 + 10, 5 + 20), kRed);   // passed on by the outer panel's 8008
+  EXPECT_EQ(host.at(5 + 10, 5 + 20), kRed);   // passed on by the outer panel's VQCMD_SHOWRECT
 }
 
 TEST(ViewConfig, DestroyingClearsTargetContainerAndChildren) {
@@ -106,7 +106,7 @@ TEST(ViewConfig, DestroyingClearsTargetContainerAndChildren) {
   vqgraphic_select(&outer);
   vqgraphic_destroy(&outer);
   EXPECT_FALSE(outer.created);
-  EXPECT_FALSE(inner.created);   // every region got 2001
+  EXPECT_FALSE(inner.created);   // every region got VQCMD_CLOSE
   EXPECT_NE(vqtarget_current(), &outer);
   EXPECT_EQ(vqcontainer_find(&outer), nullptr);
   EXPECT_EQ(vqcontainer_current(), nullptr);   // the host is entry 0: never the fallback

@@ -55,7 +55,7 @@ TEST_F(Drawing, TwoThousandPointsRefreshAtMostEveryTwoHundredMsAndRefreshShowsAt
   EXPECT_LE(host.shown.size() - after_create, 2u);
   run_for(250);   // points after a served refresh are listed again
   EXPECT_EQ(host.at(99, 19), static_cast<uint32_t>(kRed));
-  // A new point has not reached the host yet; 1017 brings it now.
+  // A new point has not reached the host yet; VQCMD_REFRESHNOW brings it now.
   vqpoint(99, 99, kBlue);
   EXPECT_NE(host.at(99, 99), static_cast<uint32_t>(kBlue));
   size_t before = host.shown.size();
@@ -102,14 +102,14 @@ TEST_F(Drawing, PixelsOfThePaletteTransparentEntryReachTheHostToo) {
 TEST_F(Drawing, RefreshOfARectangleIsClippedToThePanel) {
   ASSERT_TRUE(vqgraphic_create(&v, "x=10,y=10,xs=40,ys=30,drawoff,bgcolor=000000"));
   vqclear(kRed);
-  vqtarget_send(1039, 30, 20, 100, 100);
+  vqtarget_send(VQCMD_REFRESHRECT, 30, 20, 100, 100);
   ASSERT_FALSE(host.shown.empty());
   const std::array<int, 4> part = {40, 30, 10, 10};
   EXPECT_EQ(host.shown.back(), part);
   EXPECT_EQ(host.at(40, 30), static_cast<uint32_t>(kRed));
   EXPECT_EQ(host.at(39, 29), 0u);   // outside the rectangle: not copied
   size_t n = host.shown.size();
-  vqtarget_send(1039, 40, 0, 5, 5);   // wholly outside
+  vqtarget_send(VQCMD_REFRESHRECT, 40, 0, 5, 5);   // wholly outside
   EXPECT_EQ(host.shown.size(), n);
 }
 
@@ -118,7 +118,7 @@ TEST_F(Drawing, CopyingWithinThePanelReadsBeforeItWrites) {
   for (int y = 0; y < 10; y++) vqfillrect(0, y, 10, 1, y);
   int low, high;
   vqptr_split(nullptr, &low, &high);
-  vqtarget_send(1034, low, high, 0, 0, 0, 2, 10, 6);   // rows 0-5 down by two
+  vqtarget_send(VQCMD_COPYRECT, low, high, 0, 0, 0, 2, 10, 6);   // rows 0-5 down by two
   for (int y = 2; y < 8; y++) EXPECT_EQ(vqgetpixel(3, y), y - 2) << y;
   EXPECT_EQ(vqgetpixel(3, 8), 8);
 }
@@ -129,7 +129,7 @@ TEST_F(Drawing, SavingAPalettePanelLeavesItsPixmapAsItWas) {
   std::string file = std::string(VQ_BINARY_DIR) + "/panel_palette_save.ppm";
   int low, high;
   vqptr_split(file.c_str(), &low, &high);
-  EXPECT_EQ(vqtarget_send(1022, low, high), 1);
+  EXPECT_EQ(vqtarget_send(VQCMD_SAVE, low, high), 1);
   EXPECT_EQ(v.pixmap.format, VQPX_PALETTE8);
   EXPECT_EQ(vqgetpixel(1, 1), 12);
   vqpxmap back;

@@ -43,24 +43,24 @@ void draw_scene(vqView* scene, vqView* child) {
   vqclear(0xF4F4EC);
   // Shapes.
   for (int i = 0; i < 40; i++) vqpoint(10 + i * 2, 12 + (i % 5) * 3, vqrgb(i * 6, 0, 255 - i * 6));
-  vqtarget_send(1002, 120, 35, 22, 0xCC0000);
-  vqtarget_send(1003, 175, 35, 20, 0x008800);
-  vqtarget_send(1015, 240, 35, 30, 15, 0x0000CC);
-  vqtarget_send(1016, 310, 35, 25, 18, 0xFF8800);
-  vqtarget_send(1014, 370, 40, 22, 18, 30, 240, 0x880088);
-  vqtarget_send(1004, 10, 70, 60, 40, 0x000000);
-  vqtarget_send(1013, 30, 90, 0x99CCFF);
-  vqtarget_send(1005, 80, 70, 60, 40, 0xFFFFFF, 0x404040);
+  vqtarget_send(VQCMD_CIRCLE, 120, 35, 22, 0xCC0000);
+  vqtarget_send(VQCMD_FILLCIRCLE, 175, 35, 20, 0x008800);
+  vqtarget_send(VQCMD_ELLIPSE, 240, 35, 30, 15, 0x0000CC);
+  vqtarget_send(VQCMD_FILLELLIPSE, 310, 35, 25, 18, 0xFF8800);
+  vqtarget_send(VQCMD_ARC, 370, 40, 22, 18, 30, 240, 0x880088);
+  vqtarget_send(VQCMD_RECT, 10, 70, 60, 40, 0x000000);
+  vqtarget_send(VQCMD_FLOODFILL, 30, 90, 0x99CCFF);
+  vqtarget_send(VQCMD_FRAME, 80, 70, 60, 40, 0xFFFFFF, 0x404040);
   vqfillrect(150, 70, 60, 40, 0x008080);
-  vqtarget_send(1007, 220, 70, 60, 40, 0xFFEE66, 0xFFFFFF, 0x000000);
-  vqtarget_send(1008, 290, 70, 60, 40, 0x000066);
+  vqtarget_send(VQCMD_FILLFRAME, 220, 70, 60, 40, 0xFFEE66, 0xFFFFFF, 0x000000);
+  vqtarget_send(VQCMD_SHADOWRECT, 290, 70, 60, 40, 0x000066);
   // Lines.
   vqline(10, 140, 90, 180, 0x000000);
-  vqtarget_send(1011, 100, 180);
-  vqtarget_send(1010, 140, 140, 0xCC0000);
-  vqtarget_send(1010, 180, 180, 0x008800);
-  vqtarget_send(1012, 220, 140, 0x0000CC);
-  vqtarget_send(1047, 240, 140, 320, 180, 0x880088, 5, 2);
+  vqtarget_send(VQCMD_MOVETO, 100, 180);
+  vqtarget_send(VQCMD_LINETO, 140, 140, 0xCC0000);
+  vqtarget_send(VQCMD_LINETO, 180, 180, 0x008800);
+  vqtarget_send(VQCMD_THICKLINETO, 220, 140, 0x0000CC);
+  vqtarget_send(VQCMD_WIDELINE, 240, 140, 320, 180, 0x880088, 5, 2);
   // Text in several fonts.
   vqsetfont(-1);
   vqtext(10, 190, 0x000000, "6x13: 2, 4, 8, ??");
@@ -74,22 +74,22 @@ void draw_scene(vqView* scene, vqView* child) {
   int low, high;
   const char* box = "Ein Textkasten bricht lange Zeilen an den Wortgrenzen um.";
   vqptr_split(box, &low, &high);
-  vqtarget_send(1020, 200, 190, 150, 45, 0x004400, low, high);
+  vqtarget_send(VQCMD_TEXTBOX, 200, 190, 150, 45, 0x004400, low, high);
   const char* centred = "zentriert";
   vqptr_split(centred, &low, &high);
-  vqtarget_send(1021, 248, 0x000000, low, high);
+  vqtarget_send(VQCMD_TEXTCENTRED, 248, 0x000000, low, high);
   // Pictures, built-in graphics, pixmaps and copies.
   std::string ppm = kBuild + "/golden_picture.ppm", png = kBuild + "/golden_picture.png";
   vqptr_split(ppm.c_str(), &low, &high);
-  vqtarget_send(1023, 10, 266, low, high);
+  vqtarget_send(VQCMD_PICTURE, 10, 266, low, high);
   vqptr_split(png.c_str(), &low, &high);
-  vqtarget_send(1023, 50, 266, low, high);
+  vqtarget_send(VQCMD_PICTURE, 50, 266, low, high);
   vqgraphicf(VQGRAPHIC_UP, "x=%d,y=%d,xs=14,ys=8,color=000000", 92, 268);
   vqgraphicf(VQGRAPHIC_DOWN, "x=%d,y=%d,xs=14,ys=8,palettecode=1", 92, 280);
   vqgraphicf(VQGRAPHIC_BULLET, "x=%d,y=%d", 112, 270);
   uint32_t palette[256] = {0xCC0000};
   vqptr_split(palette, &low, &high);
-  vqtarget_send(1046, 130, 270, low, high, VQGRAPHIC_RIGHT);
+  vqtarget_send(VQCMD_PALETTEGRAPHIC, 130, 270, low, high, VQGRAPHIC_RIGHT);
   vqpxmap tile;
   vqpxmap_init(&tile);
   tile.width = tile.height = 20;
@@ -101,10 +101,10 @@ void draw_scene(vqView* scene, vqView* child) {
   vqdrawpixmap(150, 268, &tile);
   vqpxmap_free(&tile);
   vqptr_split(nullptr, &low, &high);
-  vqtarget_send(1034, low, high, 150, 70, 180, 262, 60, 30);
+  vqtarget_send(VQCMD_COPYRECT, low, high, 150, 70, 180, 262, 60, 30);
   // A nested palette panel with its own palette entry and a scrollbar.
   ASSERT_TRUE(vqgraphic_create(child, "x=250,y=258,xs=60,ys=36,pys=80,palette,bgcolor=ffffff,drawoff"));
-  vqtarget_send(1025, 200, 0xFF8800);
+  vqtarget_send(VQCMD_SETPALETTE, 200, 0xFF8800);
   vqfillrect(4, 4, 30, 20, 200);
   vqline(0, 35, 43, 0, 12);
   vqrefresh();

@@ -18,14 +18,14 @@
 struct TestHost {
   vqpxmap pm;
   uint32_t background;
-  std::vector<std::array<int, 4>> shown;   // 8008 rectangles
+  std::vector<std::array<int, 4>> shown;   // VQCMD_SHOWRECT rectangles
   std::vector<uint64_t> shown_at;          // virtual time of each
-  std::vector<vqregion_request> added;     // 8001 requests
-  std::vector<std::array<int, 2>> scrollbar_news;   // 8013 (child id, flag)
-  int removed = 0;                         // 8002 requests
-  int scroll_news = 0;                     // 8028 notices
-  int hidden = 0;                          // answer to 8021
-  int origin_x = 0, origin_y = 0;          // answers to 8006, 8007
+  std::vector<vqregion_request> added;     // VQCMD_ADDREGION requests
+  std::vector<std::array<int, 2>> scrollbar_news;   // VQCMD_HASSCROLLBARS (child id, flag)
+  int removed = 0;                         // VQCMD_REMOVEREGIONS requests
+  int scroll_news = 0;                     // VQCMD_CHILDSCROLLED notices
+  int hidden = 0;                          // answer to VQCMD_ISHIDDEN
+  int origin_x = 0, origin_y = 0;          // answers to VQCMD_ORIGINX, VQCMD_ORIGINY
 
   explicit TestHost(int w = 640, int h = 480, uint32_t bg = 0x123456) : background(bg) {
     setenv("VQ_PLATFORM", "headless", 0);
@@ -51,19 +51,19 @@ struct TestHost {
   static int handler(void* object, int command, int a1, int a2, int a3, int a4, int, int, int, int) {
     TestHost* h = static_cast<TestHost*>(object);
     switch (command) {
-      case 8001:
+      case VQCMD_ADDREGION:
         h->added.push_back(*vqptr_join<vqregion_request>(a1, a2));
         return static_cast<int>(h->added.size()) - 1;
-      case 8002: h->removed++; return 0;
-      case 8006: return h->origin_x;
-      case 8007: return h->origin_y;
-      case 8008:
+      case VQCMD_REMOVEREGIONS: h->removed++; return 0;
+      case VQCMD_ORIGINX: return h->origin_x;
+      case VQCMD_ORIGINY: return h->origin_y;
+      case VQCMD_SHOWRECT:
         h->shown.push_back({a1, a2, a3, a4});
         h->shown_at.push_back(vqheadless_now());
         return 0;
-      case 8013: h->scrollbar_news.push_back({a1, a2}); return 0;
-      case 8021: return h->hidden;
-      case 8028: h->scroll_news++; return 0;
+      case VQCMD_HASSCROLLBARS: h->scrollbar_news.push_back({a1, a2}); return 0;
+      case VQCMD_ISHIDDEN: return h->hidden;
+      case VQCMD_CHILDSCROLLED: h->scroll_news++; return 0;
       default: return 0;
     }
   }
@@ -87,7 +87,7 @@ inline int add_region(vqView* v, Probe* p, int x, int y, int w, int h, unsigned 
   vqregion_request q{Probe::handler, p, x, y, w, h, flags};
   int low, high;
   vqptr_split(&q, &low, &high);
-  return vqView::command(v, 8001, low, high, 0, 0, 0, 0, 0, 0);
+  return vqView::command(v, VQCMD_ADDREGION, low, high, 0, 0, 0, 0, 0, 0);
 }
 
 inline int send(vqView* v, int command, int a1 = 0, int a2 = 0, int a3 = 0, int a4 = 0) {

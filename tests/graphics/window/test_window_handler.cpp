@@ -19,24 +19,27 @@ TEST_F(WindowHandler, PlatformEventsPostTheWindowsEventCodes) {
   const struct {
     int command, index;
   } own[] = {
-      {2003, VQWEV_RESIZED},   {2060, VQWEV_RESIZED},     {2065, VQWEV_RESIZED},    {2018, VQWEV_FOCUS},
-      {2019, VQWEV_UNFOCUS},   {2055, VQWEV_MINIMISED},   {2056, VQWEV_MENU},       {2061, VQWEV_DROPPED},
-      {2062, VQWEV_MOVED},     {2063, VQWEV_ACTIVATED},   {2064, VQWEV_DEACTIVATED}, {2066, VQWEV_REPAINT},
+      {VQCMD_SIZE, VQWEV_RESIZED},         {VQCMD_MAXIMISED, VQWEV_RESIZED},
+      {VQCMD_RESTORED, VQWEV_RESIZED},     {VQCMD_FOCUSIN, VQWEV_FOCUS},
+      {VQCMD_FOCUSOUT, VQWEV_UNFOCUS},     {VQCMD_MINIMISED, VQWEV_MINIMISED},
+      {VQCMD_MENU, VQWEV_MENU},            {VQCMD_DROPPED, VQWEV_DROPPED},
+      {VQCMD_MOVED, VQWEV_MOVED},          {VQCMD_ACTIVATED, VQWEV_ACTIVATED},
+      {VQCMD_DEACTIVATED, VQWEV_DEACTIVATED}, {VQCMD_REPAINT, VQWEV_REPAINT},
   };
   for (const auto& c : own) {
     SCOPED_TRACE(c.command);
     send(&window, c.command);
     EXPECT_EQ(drain_events(), (std::vector<int>{window.window_events[c.index]}));
   }
-  for (int command : {2067, 2068, 2069, 2070, 2082}) {
+  for (int command : {VQCMD_ASIS1, VQCMD_ASIS2, VQCMD_ASIS3, VQCMD_ASIS4, VQCMD_TASKBARCREATED}) {
     send(&window, command);
     EXPECT_EQ(drain_events(), (std::vector<int>{command}));
   }
   for (int session = 0; session <= 10; session++) {
     SCOPED_TRACE(session);
-    send(&window, 2071, session);
+    send(&window, VQCMD_SESSIONCHANGE, session);
     std::vector<int> expected;
-    if (session >= 1 && session <= 9) expected.push_back(2071 + session);
+    if (session >= 1 && session <= 9) expected.push_back(VQCMD_SESSIONEVENT + session - 1);
     EXPECT_EQ(drain_events(), expected);
   }
   // The ten window codes are the window's own.
@@ -156,20 +159,20 @@ TEST_F(WindowHandler, AnswersTheRequestsOfItsChildren) {
   vqWindow painting, quiet;
   ASSERT_TRUE(vqwindow_open(&painting, "paints,xs=120,ys=80,bgcolor=123456"));
   ASSERT_TRUE(vqwindow_open(&quiet, "quiet,xs=120,ys=80,noredraw"));
-  EXPECT_EQ(send(&painting, 8010), 1);
-  EXPECT_EQ(send(&painting, 8021), 0);
-  EXPECT_EQ(send(&quiet, 8021), 1);
+  EXPECT_EQ(send(&painting, VQCMD_FOCUSREGION), 1);
+  EXPECT_EQ(send(&painting, VQCMD_ISHIDDEN), 0);
+  EXPECT_EQ(send(&quiet, VQCMD_ISHIDDEN), 1);
   EXPECT_FALSE(quiet.panels[0].visible);
-  EXPECT_EQ(send(&painting, 8025), painting.platform.handle);
-  EXPECT_EQ(send(&painting, 8004), 120);
-  EXPECT_EQ(send(&painting, 8005), 80);
-  EXPECT_EQ(send(&painting, 8019), 0x123456);
+  EXPECT_EQ(send(&painting, VQCMD_PLATFORMWINDOW), painting.platform.handle);
+  EXPECT_EQ(send(&painting, VQCMD_WIDTH), 120);
+  EXPECT_EQ(send(&painting, VQCMD_HEIGHT), 80);
+  EXPECT_EQ(send(&painting, VQCMD_BACKGROUND), 0x123456);
   // The main panel is the window's one child; capture keeps the mouse on it.
   ASSERT_EQ(painting.child_count, 1);
   EXPECT_EQ(painting.children[0].object, &painting.panels[0]);
-  send(&painting, 8015, 0);
+  send(&painting, VQCMD_CAPTURE, 0);
   EXPECT_TRUE(window_info(painting).captured);
-  send(&painting, 8016, 0);
+  send(&painting, VQCMD_RELEASE, 0);
   EXPECT_FALSE(window_info(painting).captured);
 }
 

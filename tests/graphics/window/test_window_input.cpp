@@ -1,6 +1,7 @@
 // Input of a window: the key table, the modifier combinations, typed
 // characters and the mouse, from platform messages to event codes.
 #include "test_window_util.h"
+#include "vqkeys.h"
 #include "window_internal.h"
 
 namespace {
@@ -28,21 +29,22 @@ class WindowInput : public WindowTest {
 };
 
 TEST_F(WindowInput, EnterPostsTenThenFiveHundredTwentyTwo) {
-  key(10, true);
-  key(10, false);
+  key(VQKEY_ENTER, true);
+  key(VQKEY_ENTER, false);
   EXPECT_EQ(drain_events(), (std::vector<int>{10, 522}));
 }
 
 TEST_F(WindowInput, EveryKeyOfTheTablePostsItsCodeAndItsReleasePlus512) {
-  std::vector<int> table = {10, 27, 32, 9};
-  for (int code = 301; code <= 325; code++) table.push_back(code);
+  std::vector<int> table = {VQKEY_ENTER, VQKEY_ESCAPE, VQKEY_SPACE, VQKEY_TAB};
+  for (int code = VQKEY_LEFT; code <= VQKEY_ALT; code++) table.push_back(code);
   for (int code : table) {
     SCOPED_TRACE(code);
     key(code, true);
     key(code, false);
-    EXPECT_EQ(drain_events(), (std::vector<int>{code, code + 512}));
+    EXPECT_EQ(drain_events(), (std::vector<int>{code, code + VQKEY_RELEASED}));
   }
-  for (int code : {0, 13, 65, 300, 326, 512}) {
+  const int no_keys[] = {0, VQCHAR_RETURN, 'A', VQKEY_LEFT - 1, VQKEY_ALT + 1, VQKEY_RELEASED};
+  for (int code : no_keys) {
     SCOPED_TRACE(code);
     key(code, true);
     key(code, false);
@@ -61,17 +63,22 @@ struct Combination {
 };
 
 TEST_F(WindowInput, ShiftDeleteCutsAndAltF4Closes) {
+  enum { SHIFT = VQKEY_SHIFT, CONTROL = VQKEY_CONTROL, ALT = VQKEY_ALT, DELETE = VQKEY_DELETE, F4 = VQKEY_F4 };
+  // The event codes of the releases.
+  enum { SHIFT_UP = SHIFT + VQKEY_RELEASED, CONTROL_UP = CONTROL + VQKEY_RELEASED, ALT_UP = ALT + VQKEY_RELEASED,
+         DELETE_UP = DELETE + VQKEY_RELEASED };
   const Combination cases[] = {
-      {"Shift+Delete cuts", {{319, true}, {322, true}, {322, false}, {319, false}}, {319, 2035, 834, 831}},
-      {"Delete alone", {{322, true}, {322, false}}, {322, 834}},
+      {"Shift+Delete cuts", {{SHIFT, true}, {DELETE, true}, {DELETE, false}, {SHIFT, false}},
+       {SHIFT, VQCMD_CUT, DELETE_UP, SHIFT_UP}},
+      {"Delete alone", {{DELETE, true}, {DELETE, false}}, {DELETE, DELETE_UP}},
       {"Control+Shift+Delete is not exactly Shift",
-       {{318, true}, {319, true}, {322, true}, {319, false}, {318, false}},
-       {318, 319, 322, 831, 830}},
-      {"Shift released before Delete", {{319, true}, {319, false}, {322, true}}, {319, 831, 322}},
-      {"Alt+F4 closes", {{325, true}, {308, true}, {325, false}}, {325, -1, 837}},
-      {"Alt+Shift+F4 closes", {{325, true}, {319, true}, {308, true}, {319, false}, {325, false}},
-       {325, 319, -1, 831, 837}},
-      {"Control+F4 is a key", {{318, true}, {308, true}, {318, false}}, {318, 308, 830}},
+       {{CONTROL, true}, {SHIFT, true}, {DELETE, true}, {SHIFT, false}, {CONTROL, false}},
+       {CONTROL, SHIFT, DELETE, SHIFT_UP, CONTROL_UP}},
+      {"Shift released before Delete", {{SHIFT, true}, {SHIFT, false}, {DELETE, true}}, {SHIFT, SHIFT_UP, DELETE}},
+      {"Alt+F4 closes", {{ALT, true}, {F4, true}, {ALT, false}}, {ALT, -1, ALT_UP}},
+      {"Alt+Shift+F4 closes", {{ALT, true}, {SHIFT, true}, {F4, true}, {SHIFT, false}, {ALT, false}},
+       {ALT, SHIFT, -1, SHIFT_UP, ALT_UP}},
+      {"Control+F4 is a key", {{CONTROL, true}, {F4, true}, {CONTROL, false}}, {CONTROL, F4, CONTROL_UP}},
   };
   for (const Combination& c : cases) {
     SCOPED_TRACE(c.what);
@@ -86,16 +93,16 @@ TEST_F(WindowInput, ShiftDeleteCutsAndAltF4Closes) {
 }
 
 TEST_F(WindowInput, LosingTheFocusForgetsHeldModifiers) {
-  key(325, true);   // Alt goes down here, and up in another window
-  EXPECT_EQ(drain_events(), (std::vector<int>{325}));
+  key(VQKEY_ALT, true);   // Alt goes down here, and up in another window
+  EXPECT_EQ(drain_events(), (std::vector<int>{VQKEY_ALT}));
   message(VQMSG_UNFOCUS);
-  key(308, true);
-  EXPECT_EQ(drain_events(), (std::vector<int>{window.window_events[VQWEV_UNFOCUS], 308}));
-  key(325, true);
+  key(VQKEY_F4, true);
+  EXPECT_EQ(drain_events(), (std::vector<int>{window.window_events[VQWEV_UNFOCUS], VQKEY_F4}));
+  key(VQKEY_ALT, true);
   drain_events();
   message(VQMSG_DEACTIVATE);
-  key(308, true);
-  EXPECT_EQ(drain_events(), (std::vector<int>{window.window_events[VQWEV_DEACTIVATED], 308}));
+  key(VQKEY_F4, true);
+  EXPECT_EQ(drain_events(), (std::vector<int>{window.window_events[VQWEV_DEACTIVATED], VQKEY_F4}));
 }
 
 struct Typed {
@@ -106,19 +113,31 @@ struct Typed {
 
 TEST_F(WindowInput, TypedCharactersPostTheirCodeAndControlLettersTheClipboardCommands) {
   const Typed cases[] = {
-      {'0', false, {48}},         {'9', false, {57}},        {'A', false, {65}},
-      {0xE4, false, {0xE4}},      {8, false, {8}},           {10, false, {}},
-      {13, false, {}},            {32, false, {}},           {9, false, {}},
-      {27, false, {}},            {22, false, {2033}},       {3, false, {2034}},
-      {24, false, {2035}},        {'v', true, {318, 2033}},  {'C', true, {318, 2034}},
-      {'x', true, {318, 2035}},   {'a', true, {318, 'a'}},   {'v', false, {'v'}},
+      {'0', false, {48}},
+      {'9', false, {57}},
+      {'A', false, {65}},
+      {0xE4, false, {0xE4}},
+      {VQCHAR_BACKSPACE, false, {VQCHAR_BACKSPACE}},
+      {VQKEY_ENTER, false, {}},
+      {VQCHAR_RETURN, false, {}},
+      {VQKEY_SPACE, false, {}},
+      {VQKEY_TAB, false, {}},
+      {VQKEY_ESCAPE, false, {}},
+      {VQCHAR_CONTROL_V, false, {VQCMD_PASTE}},
+      {VQCHAR_CONTROL_C, false, {VQCMD_COPY}},
+      {VQCHAR_CONTROL_X, false, {VQCMD_CUT}},
+      {'v', true, {VQKEY_CONTROL, VQCMD_PASTE}},
+      {'C', true, {VQKEY_CONTROL, VQCMD_COPY}},
+      {'x', true, {VQKEY_CONTROL, VQCMD_CUT}},
+      {'a', true, {VQKEY_CONTROL, 'a'}},
+      {'v', false, {'v'}},
   };
   for (const Typed& c : cases) {
     SCOPED_TRACE(c.ch);
-    if (c.control_held) key(318, true);
+    if (c.control_held) key(VQKEY_CONTROL, true);
     vqheadless_char(handle, c.ch);
     EXPECT_EQ(drain_events(), c.expected);
-    if (c.control_held) key(318, false);
+    if (c.control_held) key(VQKEY_CONTROL, false);
     drain_events();
   }
 }

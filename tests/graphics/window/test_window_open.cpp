@@ -149,7 +149,7 @@ TEST_F(WindowOpen, BarsStackAboveAndBelowTheMainPanel) {
   }
 }
 
-// Command 1041 (vqtargetpixmap) answers with the pixmap the main panel
+// VQCMD_GETPIXMAP (vqtargetpixmap) answers with the pixmap the main panel
 // draws into: the window's own unless ownpxmap, a pixmap size of its own or
 // a bar gives the panel one. The keyword counts in the format text and in
 // the text a conversion hands in.

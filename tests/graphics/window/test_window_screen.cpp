@@ -71,10 +71,10 @@ TEST_F(WindowScreen, APanelRefreshCopiesOnlyItsRectangle) {
   EXPECT_EQ(shown_pixel(window, 120, 30), 0xFFFFFFu);
   EXPECT_EQ(shown_pixel(window, 5, 5), 0u);
   // A rectangle reaching outside the client area is cut to it.
-  vqWindow::command(&window, 8008, -50, -50, 500, 500, 0, 0, 0, 0);
+  vqWindow::command(&window, VQCMD_SHOWRECT, -50, -50, 500, 500, 0, 0, 0, 0);
   EXPECT_EQ(presents_of(window), before + 2);
   EXPECT_EQ(shown_pixel(window, 5, 5), 0x00FF00u);
-  vqWindow::command(&window, 8008, 300, 0, 10, 10, 0, 0, 0, 0);
+  vqWindow::command(&window, VQCMD_SHOWRECT, 300, 0, 10, 10, 0, 0, 0, 0);
   EXPECT_EQ(presents_of(window), before + 2);
 }
 
@@ -87,7 +87,7 @@ TEST_F(WindowScreen, PaintRequestAndFirstRefreshRedrawEverythingInOnePresent) {
   EXPECT_NE(shown_pixel(window, 10 + 1, 20 + 10 + 1), 0xFF00FFu);
   vqWindow direct;
   ASSERT_TRUE(vqwindow_open(&direct, "direct,x=0,y=0,xs=200,ys=100"));
-  for (int command : {2002, 8009}) {
+  for (int command : {VQCMD_PAINT, VQCMD_FIRSTREFRESH}) {
     SCOPED_TRACE(command);
     int before = presents_of(window);
     vqtarget_set(vqView::command, &child);
@@ -156,8 +156,8 @@ TEST_F(WindowScreen, AWindowThatDoesNotPaintShowsNothing) {
   ASSERT_TRUE(vqwindow_open(&window, "quiet,x=0,y=0,xs=50,ys=50,bgcolor=ff0000,nopaint"));
   vqfillrect(0, 0, 50, 50, 0x00FF00);
   vqrefresh();
-  vqWindow::command(&window, 2002, 0, 0, 0, 0, 0, 0, 0, 0);
-  vqWindow::command(&window, 8008, 0, 0, 50, 50, 0, 0, 0, 0);
+  vqWindow::command(&window, VQCMD_PAINT, 0, 0, 0, 0, 0, 0, 0, 0);
+  vqWindow::command(&window, VQCMD_SHOWRECT, 0, 0, 50, 50, 0, 0, 0, 0);
   EXPECT_EQ(presents_of(window), 0);
   EXPECT_EQ(shown_pixel(window, 25, 25), 0u);
 }
