@@ -110,17 +110,23 @@ program=""
 cat "$work/out"
 [ "$status" -eq 0 ] || { echo "ended with $status"; exit 1; }
 [ "$title" = "Grüße" ] || { echo "title shows as '$title'"; exit 1; }
-python3 - "$source_dir/tests/scripts" "$work/out" << 'PY'
-import sys
+python3 - "$source_dir/tests/scripts" "$work/out" "$source_dir/toolkit/platform/vqkeys.h" << 'PY'
+import re, sys
 sys.path.insert(0, sys.argv[1])
 from xwd_dump import Dump
 lines = open(sys.argv[2]).read().splitlines()
+# The toolkit's key codes by name (ENTER, F2, CONTROL_C ...), from its one key list.
+K, value = {}, -1
+for name, given in re.findall(r'\bVQ(?:KEY|CHAR)_(\w+)(?:\s*=\s*(\d+))?', re.sub(r'//.*', '', open(sys.argv[3]).read())):
+    value = int(given) if given else value + 1
+    K[name] = value
 keys = [int(l.split()[1]) for l in lines if l.startswith('key ') and l.endswith(' down')]
 chars = [int(l.split()[1]) for l in lines if l.startswith('char ')]
-want_keys = [10, 10, 32, 9, 301, 302, 303, 304, 305, 307, 308, 309, 316, 317, 320, 321, 323, 324, 322, 318, 319, 325]
+want_keys = [K[n] for n in ('ENTER ENTER SPACE TAB LEFT RIGHT UP DOWN F1 F3 F4 F5 F12 INSERT HOME END PAGEUP '
+                            'PAGEDOWN DELETE CONTROL SHIFT ALT').split()]
 assert keys[:len(want_keys)] == want_keys, f"keys {keys}"
-assert 306 in keys and keys[-1] == 27, f"keys {keys}"
-assert chars == [8, 3, 22, 97, 57, 228, 255, 233], f"characters {chars}"
+assert K['F2'] in keys and keys[-1] == K['ESCAPE'], f"keys {keys}"
+assert chars == [K['BACKSPACE'], K['CONTROL_C'], K['CONTROL_V'], ord('a'), ord('9'), 0xE4, 0xFF, 0xE9], f"characters {chars}"
 def after(prefix):
     return [l for l in lines if l.startswith(prefix)]
 assert after('wheel') == ['wheel +1 at 100,80', 'wheel -1 at 100,80'], after('wheel')
