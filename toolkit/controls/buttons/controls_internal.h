@@ -4,8 +4,6 @@
 
 #include "vqcontrols.h"
 
-#include <cstdarg>
-
 // Commands a control receives from its host, and those it sends to it.
 enum vqcontrol_command {
   VQCTL_DESTROY = 2001, VQCTL_LEFTDOWN = 2004, VQCTL_LEFTUP = 2005, VQCTL_LEFTDOUBLE = 2006,
@@ -29,13 +27,7 @@ enum vqcontrol_key {
 // and the first repeat waits five periods, so that a click makes one step.
 enum { VQCTL_REPEAT_MS = 100, VQCTL_REPEAT_DELAY = 5 };
 
-// control_host.cpp: the current container as host. False when there is none.
-bool vqcontrol_host_attach(vqcontrol_host* h);
-// The first steps of a control's creation: attaches the host (or says, for
-// `who`, that there is no container and returns false) and formats the
-// option string into text.
-bool vqcontrol_host_open(vqcontrol_host* h, const char* who, char* text, int size, const char* format,
-                         va_list args);
+// control_host.cpp: the control's side of the host vqoptions_open found.
 // Registers the rectangle as a hit region (8001) with the region flags.
 void vqcontrol_host_register(vqcontrol_host* h, vqhandler handler, void* object, int x, int y, int w,
                              int h_, unsigned flags);

@@ -4,8 +4,6 @@
 
 #include "vqminor.h"
 
-#include <memory>
-
 // Commands a small control receives from its host.
 enum vqminor_command {
   VQMINOR_LEFTDOWN = 2004, VQMINOR_LEFTUP = 2005, VQMINOR_LEFTDOUBLE = 2006,
@@ -18,10 +16,6 @@ enum vqminor_key {
   VQKEY_BACKSPACE = 8, VQKEY_ENTER = 10, VQKEY_SPACE = 32, VQKEY_LEFT = 301, VQKEY_RIGHT = 302,
   VQKEY_UP = 303, VQKEY_DOWN = 304, VQKEY_HOME = 320, VQKEY_END = 321, VQKEY_DELETE = 322,
 };
-
-// The option text being read, on the heap (it is some ten kilobytes).
-using vqminor_parse = std::unique_ptr<vqminor_options>;
-inline vqminor_parse vqminor_newparse() { return std::make_unique<vqminor_options>(); }
 
 // A command that only asks for the control to be drawn again.
 inline bool vqminor_redraw_command(int command) {

@@ -44,11 +44,7 @@ int vqview_event(vqView* v, int command, int a1, int a2, int a3, int a4, int a5,
       if (v->created && v->visible && vqframe_started()) vqgraphic_refresh(v);
       return 0;
     case VQVIEW_PASTE: case VQVIEW_COPY: case VQVIEW_CUT:
-      if (v->focused_region >= 0 && v->focused_region < v->region_count &&
-          v->regions[v->focused_region].in_use) {
-        vqregion r = v->regions[v->focused_region];
-        return vqsend(r.handler, r.object, command);
-      }
+      if (const vqregion* r = vqview_region(v, v->focused_region)) return vqsend(r->handler, r->object, command);
       vqpostevent(command);
       return 0;
     case VQVIEW_REDRAWALL:
