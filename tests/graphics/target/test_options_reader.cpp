@@ -27,25 +27,38 @@ struct Kind {
   const char* name;
   bool labelled;   // token 0 is the label
   std::function<bool(Keep*, const char*)> create;
+  int (*border)(const void* object);   // null for a kind without a border
+  int default_border;
 };
+
+template <class T>
+int border_of(const void* object) {
+  return static_cast<const T*>(object)->border;
+}
 
 const Kind kKinds[] = {
     {"panel", false,
-     [](Keep* k, const char* o) { return make<vqView>(k, [o](vqView* v) { return vqgraphic_create(v, "%s", o); }); }},
+     [](Keep* k, const char* o) { return make<vqView>(k, [o](vqView* v) { return vqgraphic_create(v, "%s", o); }); },
+     border_of<vqView>, 0},
     {"terminal", false,
-     [](Keep* k, const char* o) { return make<vqTerminal>(k, [o](vqTerminal* t) { return vqterm_create(t, "%s", o); }); }},
+     [](Keep* k, const char* o) { return make<vqTerminal>(k, [o](vqTerminal* t) { return vqterm_create(t, "%s", o); }); },
+     border_of<vqTerminal>, 1},
     {"button", true,
-     [](Keep* k, const char* o) { return make<vqButton>(k, [o](vqButton* b) { return vqbutton_create(b, "%s", o); }); }},
+     [](Keep* k, const char* o) { return make<vqButton>(k, [o](vqButton* b) { return vqbutton_create(b, "%s", o); }); },
+     border_of<vqButton>, 1},
     {"up-down", false,
      [](Keep* k, const char* o) {
        return make<vqUpDownControl>(k, [o](vqUpDownControl* c) { return vqupdown_create(c, "%s", o); });
-     }},
+     },
+     border_of<vqUpDownControl>, 1},
     {"link", true,
-     [](Keep* k, const char* o) { return make<vqLink>(k, [o](vqLink* c) { return vqlink_create(c, "%s", o); }); }},
+     [](Keep* k, const char* o) { return make<vqLink>(k, [o](vqLink* c) { return vqlink_create(c, "%s", o); }); },
+     nullptr, 0},
     {"list box", false,
      [](Keep* k, const char* o) {
        return make<vqChoice>(k, [o](vqChoice* c) { return vqchoice_create(c, VQCHOICE_LIST, "%s", o); });
-     }},
+     },
+     nullptr, 0},
 };
 
 struct Place {
@@ -114,11 +127,15 @@ TEST(OptionsReader, AnEmptyOptionStringKeepsNothingOfTheObjectMadeBefore) {
   for (const Kind& kind : kKinds) {
     TestHost host;
     Keep keep;
-    place_of(kind, &host, &keep, with_label(kind, "x=5,y=7,xs=61,ys=33,greyed"));
+    // The first border keyword wins; the second is left in that list.
+    place_of(kind, &host, &keep, with_label(kind, "x=5,y=7,xs=61,ys=33,greyed,border=3,border=5"));
     const Place p = place_of(kind, &host, &keep, "");
     EXPECT_EQ(p.x, 0) << kind.name;
     EXPECT_EQ(p.y, 0) << kind.name;
     EXPECT_NE(p.w, 61) << kind.name;
+    if (kind.border != nullptr) {
+      EXPECT_EQ(kind.border(keep.back().get()), kind.default_border) << kind.name;
+    }
   }
 }
 
