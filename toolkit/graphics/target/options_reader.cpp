@@ -5,8 +5,6 @@
 
 #include <cstdio>
 
-vqoptions::~vqoptions() { vqcfgstr_splitfree(tokens); }
-
 bool vqoptions_open(vqoptions* o, const char* who, vqoptions_host rule, const char* format, va_list args) {
   const vqcontainer* host = vqcontainer_current();
   const bool placeable = host != nullptr && host->pixmap != nullptr;
@@ -17,12 +15,10 @@ bool vqoptions_open(vqoptions* o, const char* who, vqoptions_host rule, const ch
     return false;
   }
   vqcfgstr_vformat(o->text, sizeof o->text, format != nullptr ? format : "", args);
-  vqcfgstr_splitfree(o->tokens);
-  o->tokens = vqcfgstr_splitalloc(o->text);
-  if (o->tokens == nullptr) {
-    std::printf("%s: no memory for the options\n", who);
-    return false;
-  }
+  const size_t size = vqcfgstr_splitsize(o->text);
+  o->buffer = std::make_unique<unsigned char[]>(size);
+  o->tokens = vqcfgstr_split(o->text, o->buffer.get(), size);
+  if (o->tokens == nullptr) return false;   // said by vqcfgstr_split
   o->first = 0;
   vqgeometry_reset(&o->geometry);
   o->geometry.parentwidth = o->host.pixmap != nullptr ? o->host.pixmap->width : VQOPTIONS_NOHOST_SIDE;

@@ -19,6 +19,7 @@
 #include <cstdarg>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 
 // Where the shared vocabularies write. A null field leaves its vocabulary
 // out, so that its keywords stay in the list for the owner.
@@ -38,25 +39,21 @@ enum vqoptions_host { VQOPTIONS_HOST_NEEDED, VQOPTIONS_HOST_OPTIONAL };
 // it then keeps cells, and any reasonable size fits).
 enum { VQOPTIONS_NOHOST_SIDE = 4096 };
 
-class vqoptions {
- public:
-  vqoptions() = default;
-  ~vqoptions();
-  vqoptions(const vqoptions&) = delete;
-  vqoptions& operator=(const vqoptions&) = delete;
-
+// An option string being read; it cannot be copied (the tokens point into
+// its buffer).
+struct vqoptions {
   vqcontainer host{};          // the current container at opening; all zero without one
   char** tokens = nullptr;     // never null after a successful opening
   int first = 0;               // the first token the vocabularies read: 1 after a label
   vqgeometry geometry{};       // parsed by vqoptions_read, computed by vqoptions_place
   bool text_color_given = false;
   char text[VQCFGSTR_CONTROLTEXT] = {};
+  std::unique_ptr<unsigned char[]> buffer;
 };
 
 // Takes the current container as host, formats the option string and splits
 // it. False, with one line "who: no container", when the host is needed and
-// there is none (or it has no pixmap); false also when the token list cannot
-// be made.
+// there is none (or it has no pixmap).
 bool vqoptions_open(vqoptions* o, const char* who, vqoptions_host rule, const char* format, va_list args);
 // Token 0 is the label: copied into label (cut to size) and kept from every
 // vocabulary. Without tokens the label is empty.
