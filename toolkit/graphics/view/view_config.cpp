@@ -8,7 +8,6 @@
 #include "vqtarget.h"
 
 #include <cstdarg>
-#include <cstdio>
 
 namespace {
 
@@ -126,7 +125,7 @@ bool vqgraphic_create(vqView* v, const char* format, ...) {
     vqpxmap_clear(surface, clear_value(surface, bg));
   }
 
-  v->regions = new vqregion[5]();
+  v->regions = std::make_unique<vqregion[]>(5);
   v->region_capacity = 5;
   v->region_count = 0;
   v->created = 1;

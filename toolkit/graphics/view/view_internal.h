@@ -77,7 +77,7 @@ void vqview_free_regions(vqView* v);
 // full, and a region's first column and row stay the panel's.
 enum { VQVIEW_REGIONGROWTH = 100 };
 inline vqregion_table vqview_regions(vqView* v) {
-  return {v->regions, &v->region_count, v->region_capacity, VQREGION_EDGE_HOST};
+  return {v->regions.get(), &v->region_count, v->region_capacity, VQREGION_EDGE_HOST};
 }
 // Region index's record, or null unless it is in use.
 inline vqregion* vqview_region(vqView* v, int index) { return vqregion_get(vqview_regions(v), index); }

@@ -3,6 +3,8 @@
 #include "view_internal.h"
 
 #include <algorithm>
+#include <memory>
+#include <utility>
 
 namespace {
 
@@ -10,10 +12,9 @@ int add_region(vqView* v, const vqregion_request* q) {
   if (!q || !v->regions) return -1;
   int i = vqregion_add(vqview_regions(v), *q);
   if (i < 0) {
-    vqregion* grown = new vqregion[v->region_capacity + VQVIEW_REGIONGROWTH]();
-    std::copy(v->regions, v->regions + v->region_count, grown);
-    delete[] v->regions;
-    v->regions = grown;
+    auto grown = std::make_unique<vqregion[]>(v->region_capacity + VQVIEW_REGIONGROWTH);
+    std::copy(v->regions.get(), v->regions.get() + v->region_count, grown.get());
+    v->regions = std::move(grown);
     v->region_capacity += VQVIEW_REGIONGROWTH;
     i = vqregion_add(vqview_regions(v), *q);
   }
@@ -49,8 +50,7 @@ void vqview_tell_regions(vqView* v, int command, int a1, int a2) {
 }
 
 void vqview_free_regions(vqView* v) {
-  delete[] v->regions;
-  v->regions = nullptr;
+  v->regions.reset();
   v->region_count = v->region_capacity = 0;
   v->hovered_region = v->captured_region = v->focused_region = -1;
 }

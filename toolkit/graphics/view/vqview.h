@@ -13,6 +13,7 @@
 #include "vqregion.h"
 
 #include <cstdint>
+#include <memory>
 
 class vqGUIScript;   // the markup view laid out on a panel (controls)
 
@@ -56,7 +57,7 @@ class vqView {
   vqpxmap* host_pixmap;
   uint8_t direct;
   int hovered_region, captured_region, focused_region;
-  vqregion* regions;
+  std::unique_ptr<vqregion[]> regions;
   int region_count, region_capacity;
   int last_mouse_x, last_mouse_y;
   uint8_t autorefresh;
