@@ -6,7 +6,6 @@
 #include "vqminor.h"
 #include "vqterminal.h"
 
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -16,49 +15,41 @@ namespace {
 // Objects made by a case live until its end.
 using Keep = std::vector<std::shared_ptr<void>>;
 
-template <class T>
-bool make(Keep* keep, const std::function<bool(T*)>& create) {
+// Each kind's create function with the options as its whole string.
+bool panel(vqView* v, const char* o) { return vqgraphic_create(v, "%s", o); }
+bool terminal(vqTerminal* t, const char* o) { return vqterm_create(t, "%s", o); }
+bool button(vqButton* b, const char* o) { return vqbutton_create(b, "%s", o); }
+bool updown(vqUpDownControl* c, const char* o) { return vqupdown_create(c, "%s", o); }
+bool hyperlink(vqLink* c, const char* o) { return vqlink_create(c, "%s", o); }
+bool listbox(vqChoice* c, const char* o) { return vqchoice_create(c, VQCHOICE_LIST, "%s", o); }
+
+template <class T, bool (*Create)(T*, const char*)>
+bool made(Keep* keep, const char* options) {
   auto object = std::make_shared<T>();
   keep->push_back(object);
-  return create(object.get());
+  return Create(object.get(), options);
 }
-
-struct Kind {
-  const char* name;
-  bool labelled;   // token 0 is the label
-  std::function<bool(Keep*, const char*)> create;
-  int (*border)(const void* object);   // null for a kind without a border
-  int default_border;
-};
 
 template <class T>
 int border_of(const void* object) {
   return static_cast<const T*>(object)->border;
 }
 
+struct Kind {
+  const char* name;
+  bool labelled;   // token 0 is the label
+  bool (*create)(Keep*, const char*);
+  int (*border)(const void* object);   // null for a kind without a border
+  int default_border;
+};
+
 const Kind kKinds[] = {
-    {"panel", false,
-     [](Keep* k, const char* o) { return make<vqView>(k, [o](vqView* v) { return vqgraphic_create(v, "%s", o); }); },
-     border_of<vqView>, 0},
-    {"terminal", false,
-     [](Keep* k, const char* o) { return make<vqTerminal>(k, [o](vqTerminal* t) { return vqterm_create(t, "%s", o); }); },
-     border_of<vqTerminal>, 1},
-    {"button", true,
-     [](Keep* k, const char* o) { return make<vqButton>(k, [o](vqButton* b) { return vqbutton_create(b, "%s", o); }); },
-     border_of<vqButton>, 1},
-    {"up-down", false,
-     [](Keep* k, const char* o) {
-       return make<vqUpDownControl>(k, [o](vqUpDownControl* c) { return vqupdown_create(c, "%s", o); });
-     },
-     border_of<vqUpDownControl>, 1},
-    {"link", true,
-     [](Keep* k, const char* o) { return make<vqLink>(k, [o](vqLink* c) { return vqlink_create(c, "%s", o); }); },
-     nullptr, 0},
-    {"list box", false,
-     [](Keep* k, const char* o) {
-       return make<vqChoice>(k, [o](vqChoice* c) { return vqchoice_create(c, VQCHOICE_LIST, "%s", o); });
-     },
-     nullptr, 0},
+    {"panel", false, made<vqView, panel>, border_of<vqView>, 0},
+    {"terminal", false, made<vqTerminal, terminal>, border_of<vqTerminal>, 1},
+    {"button", true, made<vqButton, button>, border_of<vqButton>, 1},
+    {"up-down", false, made<vqUpDownControl, updown>, border_of<vqUpDownControl>, 1},
+    {"link", true, made<vqLink, hyperlink>, nullptr, 0},
+    {"list box", false, made<vqChoice, listbox>, nullptr, 0},
 };
 
 struct Place {

@@ -77,7 +77,8 @@ bool configure(vqButton* b, const char* format, va_list args) {
   b->host = vqcontrol_host{o.host.handler, o.host.object, o.host.pixmap, -1};
   vqoptions_label(&o, b->label, sizeof b->label);
   uint32_t background = kNotGiven, transparent = VQ_NOCOLOR;
-  vqoptions_read(&o, {&b->border, &b->font, &b->nofocus, &b->greyed, &background, &b->text_color, &transparent});
+  vqoptions_read(&o,
+                 {&b->border, &b->font, &b->nofocus, &b->greyed, &background, &b->text_color, &transparent});
   char** list = o.tokens;
   vqcfgstr_highlightcolor(list, o.first, &b->highlight_color);
   vqcfgstr_activecolor(list, o.first, &b->active_color);

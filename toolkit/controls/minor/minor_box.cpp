@@ -52,7 +52,8 @@ bool vqminor_begin(vqminor_box* b, vqoptions* o, const char* who, const char* fo
   b->text_color = b->theme[VQCOLOR_TEXT];
   b->background_color = VQ_NOCOLOR;
   if (labelled) vqoptions_label(o, b->label, sizeof b->label);
-  vqoptions_read(o, {nullptr, &b->font, &b->nofocus, &b->greyed, &b->background_color, &b->text_color, nullptr});
+  vqoptions_read(o,
+                 {nullptr, &b->font, &b->nofocus, &b->greyed, &b->background_color, &b->text_color, nullptr});
   return true;
 }
 
@@ -60,7 +61,8 @@ void vqminor_finish(vqminor_box* b, vqoptions* o, vqhandler handler, void* objec
                     int preferred_height) {
   vqoptions_place(o, preferred_width, preferred_height, 0, &b->x, &b->y, &b->width, &b->height);
   const unsigned flags = VQREGION_MOUSE | VQREGION_HOVER | (b->nofocus ? 0u : VQREGION_FOCUSABLE);
-  b->region = vqregion_ask(b->host_handler, b->host_object, {handler, object, b->x, b->y, b->width, b->height, flags});
+  b->region =
+      vqregion_ask(b->host_handler, b->host_object, {handler, object, b->x, b->y, b->width, b->height, flags});
   b->created = 1;
 }
 

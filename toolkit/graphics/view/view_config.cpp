@@ -132,8 +132,8 @@ bool vqgraphic_create(vqView* v, const char* format, ...) {
 
   const unsigned flags =
       VQREGION_MOUSE | (v->nofocus ? 0u : VQREGION_FOCUSABLE) | VQREGION_HOVER | VQREGION_SCROLLBARS;
-  v->child_id = vqregion_ask(v->host_handler, v->host_object,
-                             {vqView::command, v, v->layout.x, v->layout.y, v->layout.width, v->layout.height, flags});
+  const vqgeometry& g = v->layout;
+  v->child_id = vqregion_ask(v->host_handler, v->host_object, {vqView::command, v, g.x, g.y, g.width, g.height, flags});
 
   vqview_layout_scrollbars(v);
   v->visible = vqsend(v->host_handler, v->host_object, VQVIEW_ISHIDDEN) ? 0 : 1;

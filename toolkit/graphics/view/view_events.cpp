@@ -44,7 +44,8 @@ int vqview_event(vqView* v, int command, int a1, int a2, int a3, int a4, int a5,
       if (v->created && v->visible && vqframe_started()) vqgraphic_refresh(v);
       return 0;
     case VQVIEW_PASTE: case VQVIEW_COPY: case VQVIEW_CUT:
-      if (const vqregion* r = vqview_region(v, v->focused_region)) return vqsend(r->handler, r->object, command);
+      if (const vqregion* r = vqview_region(v, v->focused_region))
+        return vqsend(r->handler, r->object, command);
       vqpostevent(command);
       return 0;
     case VQVIEW_REDRAWALL:
