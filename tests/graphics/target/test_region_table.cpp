@@ -1,5 +1,6 @@
 // The hit-region table panels and windows keep: the edge rules, and slots
 // taken, freed and taken again within a fixed room.
+#include "view_test_util.h"
 #include "vqregion.h"
 
 #include <gtest/gtest.h>
@@ -89,6 +90,26 @@ TEST(RegionTable, FreedSlotsAreTakenAgainAndAFullTableRefuses) {
   }
   ASSERT_TRUE(vqregion_move(t, 2, 30, 40, 7, 8));
   EXPECT_EQ(vqregion_hit(t, 0, 31, 41), 2);
+}
+
+TEST(RegionTable, APanelsTableGrowsByAHundredSlotsKeepingItsRegions) {
+  TestHost host;
+  vqView panel;
+  ASSERT_TRUE(vqgraphic_create(&panel, "x=0,y=0,xs=200,ys=200"));
+  Probe probe;
+  struct Step {
+    int regions;    // regions in the table after this step
+    int capacity;
+  };
+  int added = 0;
+  for (const Step& step : {Step{5, 5}, Step{6, 105}, Step{105, 105}, Step{106, 205}}) {
+    for (; added < step.regions; added++) {
+      ASSERT_EQ(add_region(&panel, &probe, added, 0, 1, 1, VQREGION_MOUSE), added);
+    }
+    EXPECT_EQ(panel.region_count, step.regions);
+    EXPECT_EQ(panel.region_capacity, step.capacity);
+  }
+  for (int i = 0; i < added; i++) EXPECT_EQ(panel.regions[i].x, i);
 }
 
 }  // namespace
