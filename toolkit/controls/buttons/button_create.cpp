@@ -5,6 +5,7 @@
 #include "vqcfgstr.h"
 #include "vqcolor.h"
 #include "vqfont.h"
+#include "vqoptions.h"
 #include "vqtimer.h"
 #include "vqview.h"
 
@@ -22,8 +23,6 @@ constexpr uint32_t kNotGiven = 0xFE000000u;
 
 // The markup view's default colours of links and their highlight.
 constexpr uint32_t kLinkColor = 0x000080, kLinkHighlight = 0x0000FF, kLinkActive = 0x800080;
-
-int limited(int v, int lo, int hi) { return v < lo ? lo : v > hi ? hi : v; }
 
 void defaults(vqButton* b) {
   b->created = 0;
@@ -72,47 +71,26 @@ void colours(vqButton* b, uint32_t background, bool text_given) {
   b->light_color = brighter(background, 32);
 }
 
-bool configure(vqButton* b, const char* text) {
-  static char buffer[VQCFGSTR_CONTROLLIST];
-  char** list = vqcfgstr_split(text, buffer, sizeof buffer);
-  if (list == nullptr) return false;
-  if (list[0] != nullptr) std::snprintf(b->label, sizeof b->label, "%s", list[0]);
-  vqgeometry g;
-  vqgeometry_reset(&g);
-  g.parentwidth = b->host.pixmap->width;
-  g.parentheight = b->host.pixmap->height;
-  vqcfgstr_geometry(list, 1, &g);
-  vqcfgstr_border(list, 1, &b->border);
-  vqfont_option(list, 1, &b->font);
-  vqcfgstr_focus(list, 1, &b->nofocus);
-  vqcfgstr_greyed(list, 1, &b->greyed);
-  uint32_t background = kNotGiven;
-  vqcfgstr_bgcolor(list, 1, &background);
-  const bool text_given = vqcfgstr_textcolor(list, 1, &b->text_color);
-  uint32_t transparent = VQ_NOCOLOR;
-  vqcfgstr_transcolor(list, 1, &transparent);
-  vqcfgstr_highlightcolor(list, 1, &b->highlight_color);
-  vqcfgstr_activecolor(list, 1, &b->active_color);
-  vqcfgstr_btnattr(list, 1, &b->attributes, &b->hotkey);
+bool configure(vqButton* b, const char* format, va_list args) {
+  vqoptions o;
+  if (!vqoptions_open(&o, "vqbutton_create", VQOPTIONS_HOST_NEEDED, format, args)) return false;
+  b->host = vqcontrol_host{o.host.handler, o.host.object, o.host.pixmap, -1};
+  vqoptions_label(&o, b->label, sizeof b->label);
+  uint32_t background = kNotGiven, transparent = VQ_NOCOLOR;
+  vqoptions_read(&o,
+                 {&b->border, &b->font, &b->nofocus, &b->greyed, &background, &b->text_color, &transparent});
+  char** list = o.tokens;
+  vqcfgstr_highlightcolor(list, o.first, &b->highlight_color);
+  vqcfgstr_activecolor(list, o.first, &b->active_color);
+  vqcfgstr_btnattr(list, o.first, &b->attributes, &b->hotkey);
   if (b->attributes & VQBTN_NOFOCUS) b->nofocus = 1;
   if (b->attributes & VQBTN_PRESSED) b->state = 1;
-  colours(b, background, text_given);
+  colours(b, background, o.text_color_given);
 
   const bool link = (b->attributes & VQBTN_LINK) != 0;
   const int label_width = vqbutton_labelwidth(b), font_height = vqfont_height(b->font);
-  if (!(g.xsvalue > 0)) {
-    g.xsvalue = label_width + (link ? 1 : 20);
-    g.widthpixel = 1;
-  }
-  if (!(g.ysvalue > 0)) {
-    g.ysvalue = font_height + (link ? 1 : 8);
-    g.heightpixel = 1;
-  }
-  vqgeometry_compute(&g);
-  b->x = g.x;
-  b->y = g.y;
-  b->width = limited(g.width, 1, MAX_SIDE);
-  b->height = limited(g.height, 1, MAX_SIDE);
+  vqoptions_place(&o, label_width + (link ? 1 : 20), font_height + (link ? 1 : 8), MAX_SIDE, &b->x, &b->y,
+                  &b->width, &b->height);
   return true;
 }
 
@@ -129,13 +107,11 @@ bool vqbutton_create(vqButton* b, const char* format, ...) {
   if (b == nullptr) return false;
   if (b->created) vqbutton_destroy(b);
   defaults(b);
-  char text[VQCFGSTR_CONTROLTEXT];
   va_list args;
   va_start(args, format);
-  const bool opened = vqcontrol_host_open(&b->host, "vqbutton_create", text, sizeof text, format, args);
+  const bool configured = configure(b, format, args);
   va_end(args);
-  if (!opened) return false;
-  if (!configure(b, text)) {
+  if (!configured) {
     defaults(b);
     return false;
   }

@@ -1,12 +1,9 @@
-// A control's side of the panel protocol: finding its host, the hit
-// region, showing rectangles, focus and mouse capture.
+// A control's side of the panel protocol: the hit region, showing
+// rectangles, focus and mouse capture.
 #include "controls_internal.h"
 
-#include "vqcfgstr.h"
 #include "vqtarget.h"
 #include "vqview.h"
-
-#include <cstdio>
 
 namespace {
 
@@ -23,32 +20,9 @@ int ask(const vqcontrol_host* h, int command, int a1 = 0, int a2 = 0, int a3 = 0
 
 }  // namespace
 
-bool vqcontrol_host_attach(vqcontrol_host* h) {
-  const vqcontainer* current = vqcontainer_current();
-  if (current == nullptr || current->pixmap == nullptr) return false;
-  h->handler = current->handler;
-  h->object = current->object;
-  h->pixmap = current->pixmap;
-  h->region = -1;
-  return true;
-}
-
-bool vqcontrol_host_open(vqcontrol_host* h, const char* who, char* text, int size, const char* format,
-                         va_list args) {
-  if (!vqcontrol_host_attach(h)) {
-    std::printf("%s: no container to place the control in\n", who);
-    return false;
-  }
-  vqcfgstr_vformat(text, size, format != nullptr ? format : "", args);
-  return true;
-}
-
 void vqcontrol_host_register(vqcontrol_host* h, vqhandler handler, void* object, int x, int y, int w,
                              int h_, unsigned flags) {
-  vqregion_request request{handler, object, x, y, w, h_, flags};
-  int low, high;
-  vqptr_split(&request, &low, &high);
-  h->region = alive(h) ? vqsend(h->handler, h->object, VQCMD_ADDREGION, low, high) : -1;
+  h->region = alive(h) ? vqregion_ask(h->handler, h->object, {handler, object, x, y, w, h_, flags}) : -1;
 }
 
 void vqcontrol_host_detach(vqcontrol_host* h, void* object) {

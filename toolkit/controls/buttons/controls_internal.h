@@ -5,19 +5,12 @@
 #include "vqcontrols.h"
 #include "vqkeys.h"
 
-#include <cstdarg>
 
 // Auto-repeat of held arrows and mouserepeat buttons: a period of 100 ms,
 // and the first repeat waits five periods, so that a click makes one step.
 enum { VQCTL_REPEAT_MS = 100, VQCTL_REPEAT_DELAY = 5 };
 
-// control_host.cpp: the current container as host. False when there is none.
-bool vqcontrol_host_attach(vqcontrol_host* h);
-// The first steps of a control's creation: attaches the host (or says, for
-// `who`, that there is no container and returns false) and formats the
-// option string into text.
-bool vqcontrol_host_open(vqcontrol_host* h, const char* who, char* text, int size, const char* format,
-                         va_list args);
+// control_host.cpp: the control's side of the host vqoptions_open found.
 // Registers the rectangle as a hit region (VQCMD_ADDREGION) with the region flags.
 void vqcontrol_host_register(vqcontrol_host* h, vqhandler handler, void* object, int x, int y, int w,
                              int h_, unsigned flags);

@@ -4,6 +4,7 @@
 #include "vqcfgstr.h"
 #include "vqcolor.h"
 #include "vqfont.h"
+#include "vqoptions.h"
 #include "vqtimer.h"
 #include "vqview.h"
 
@@ -81,40 +82,19 @@ void own_keywords(vqUpDownControl* c, char** list) {
   if (c->decimal > 0 && c->digits == 0) c->digits = c->decimal + 1;
 }
 
-bool configure(vqUpDownControl* c, const char* text) {
-  static char buffer[VQCFGSTR_CONTROLLIST];
-  char** list = vqcfgstr_split(text, buffer, sizeof buffer);
-  if (list == nullptr) return false;
-  vqgeometry g;
-  vqgeometry_reset(&g);
-  g.parentwidth = c->host.pixmap->width;
-  g.parentheight = c->host.pixmap->height;
-  vqcfgstr_geometry(list, 0, &g);
-  vqcfgstr_border(list, 0, &c->border);
-  vqfont_option(list, 0, &c->font);
-  vqcfgstr_focus(list, 0, &c->nokeyfocus);
-  vqcfgstr_greyed(list, 0, &c->greyed);
-  vqcfgstr_bgcolor(list, 0, &c->background_color);
-  vqcfgstr_textcolor(list, 0, &c->text_color);
-  vqcfgstr_transcolor(list, 0, &c->transparent_color);
-  own_keywords(c, list);
+bool configure(vqUpDownControl* c, const char* format, va_list args) {
+  vqoptions o;
+  if (!vqoptions_open(&o, "vqupdown_create", VQOPTIONS_HOST_NEEDED, format, args)) return false;
+  c->host = vqcontrol_host{o.host.handler, o.host.object, o.host.pixmap, -1};
+  vqoptions_read(&o, {&c->border, &c->font, &c->nokeyfocus, &c->greyed, &c->background_color, &c->text_color,
+                      &c->transparent_color});
+  own_keywords(c, o.tokens);
 
   const int font_height = vqfont_height(c->font);
-  if (!(g.xsvalue > 0)) {
-    char widest[32];
-    vqupdown_format(c->max, c->digits, c->decimal, widest, sizeof widest);
-    g.xsvalue = vqfont_textwidth(c->font, widest) + font_height + 8;
-    g.widthpixel = 1;
-  }
-  if (!(g.ysvalue > 0)) {
-    g.ysvalue = font_height + 8;
-    g.heightpixel = 1;
-  }
-  vqgeometry_compute(&g);
-  c->x = g.x;
-  c->y = g.y;
-  c->width = limited(g.width, 1, MAX_SIDE);
-  c->height = limited(g.height, 1, MAX_SIDE);
+  char widest[32];
+  vqupdown_format(c->max, c->digits, c->decimal, widest, sizeof widest);
+  vqoptions_place(&o, vqfont_textwidth(c->font, widest) + font_height + 8, font_height + 8, MAX_SIDE, &c->x,
+                  &c->y, &c->width, &c->height);
   return true;
 }
 
@@ -131,13 +111,11 @@ bool vqupdown_create(vqUpDownControl* c, const char* format, ...) {
   if (c == nullptr) return false;
   if (c->created) vqupdown_destroy(c);
   defaults(c);
-  char text[VQCFGSTR_CONTROLTEXT];
   va_list args;
   va_start(args, format);
-  const bool opened = vqcontrol_host_open(&c->host, "vqupdown_create", text, sizeof text, format, args);
+  const bool configured = configure(c, format, args);
   va_end(args);
-  if (!opened) return false;
-  if (!configure(c, text)) {
+  if (!configured) {
     defaults(c);
     return false;
   }

@@ -38,61 +38,28 @@ void vqminor_init(vqminor_box* b) {
   reset(b);
 }
 
-bool vqminor_begin(vqminor_box* b, vqminor_options* o, const char* who, const char* format,
-                   va_list args, bool labelled) {
-  const vqcontainer* host = vqcontainer_current();
-  if (!host || !host->pixmap) {
-    std::printf("%s: no container\n", who);
-    return false;
-  }
-  b->host_handler = host->handler;
-  b->host_object = host->object;
-  b->surface = host->pixmap;
+bool vqminor_begin(vqminor_box* b, vqoptions* o, const char* who, const char* format, va_list args,
+                   bool labelled) {
+  if (!vqoptions_open(o, who, VQOPTIONS_HOST_NEEDED, format, args)) return false;
+  b->host_handler = o->host.handler;
+  b->host_object = o->host.object;
+  b->surface = o->host.pixmap;
   vqcolor_systemtable(b->theme);
   b->font = vqcontrol_defaultfont();
   b->text_color = b->theme[VQCOLOR_TEXT];
   b->background_color = VQ_NOCOLOR;
-  vqcfgstr_vformat(o->text, sizeof o->text, format ? format : "", args);
-  o->tokens = vqcfgstr_split(o->text, o->buffer, sizeof o->buffer);
-  static char* none[] = {nullptr};
-  if (!o->tokens) o->tokens = none;
-  if (labelled && o->tokens[0]) {
-    std::snprintf(b->label, sizeof b->label, "%s", o->tokens[0]);
-    vqcfgstr_consume(o->tokens[0]);
-  }
-  vqgeometry_reset(&o->geometry);
-  o->geometry.parentwidth = b->surface->width;
-  o->geometry.parentheight = b->surface->height;
-  vqcfgstr_geometry(o->tokens, 0, &o->geometry);
-  vqfont_option(o->tokens, 0, &b->font);
-  vqcfgstr_focus(o->tokens, 0, &b->nofocus);
-  vqcfgstr_greyed(o->tokens, 0, &b->greyed);
-  vqcfgstr_bgcolor(o->tokens, 0, &b->background_color);
-  o->text_color_given = vqcfgstr_textcolor(o->tokens, 0, &b->text_color);
+  if (labelled) vqoptions_label(o, b->label, sizeof b->label);
+  vqoptions_read(o,
+                 {nullptr, &b->font, &b->nofocus, &b->greyed, &b->background_color, &b->text_color, nullptr});
   return true;
 }
 
-void vqminor_finish(vqminor_box* b, vqminor_options* o, vqhandler handler, void* object,
-                    int preferred_width, int preferred_height) {
-  vqgeometry& g = o->geometry;
-  if (!(g.xsvalue > 0)) {
-    g.xsvalue = preferred_width;
-    g.widthpixel = 1;
-  }
-  if (!(g.ysvalue > 0)) {
-    g.ysvalue = preferred_height;
-    g.heightpixel = 1;
-  }
-  vqgeometry_compute(&g);
-  b->x = g.x;
-  b->y = g.y;
-  b->width = g.width;
-  b->height = g.height;
-  vqregion_request r{handler, object, b->x, b->y, b->width, b->height,
-                     VQREGION_MOUSE | VQREGION_HOVER | (b->nofocus ? 0u : VQREGION_FOCUSABLE)};
-  int low, high;
-  vqptr_split(&r, &low, &high);
-  b->region = vqsend(b->host_handler, b->host_object, VQCMD_ADDREGION, low, high);
+void vqminor_finish(vqminor_box* b, vqoptions* o, vqhandler handler, void* object, int preferred_width,
+                    int preferred_height) {
+  vqoptions_place(o, preferred_width, preferred_height, 0, &b->x, &b->y, &b->width, &b->height);
+  const unsigned flags = VQREGION_MOUSE | VQREGION_HOVER | (b->nofocus ? 0u : VQREGION_FOCUSABLE);
+  b->region =
+      vqregion_ask(b->host_handler, b->host_object, {handler, object, b->x, b->y, b->width, b->height, flags});
   b->created = 1;
 }
 

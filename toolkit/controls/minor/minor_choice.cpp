@@ -103,15 +103,15 @@ vqChoice::~vqChoice() { vqchoice_destroy(this); }
 bool vqchoice_create(vqChoice* c, int style, const char* format, ...) {
   if (!c) return false;
   if (c->box.created) vqchoice_destroy(c);
-  vqminor_parse o = vqminor_newparse();
+  vqoptions o;
   va_list args;
   va_start(args, format);
-  bool ok = vqminor_begin(&c->box, o.get(), "vqchoice_create", format, args, false);
+  bool ok = vqminor_begin(&c->box, &o, "vqchoice_create", format, args, false);
   va_end(args);
   if (!ok) return false;
   c->style = style == VQCHOICE_COMBO || style == VQCHOICE_TABS ? style : VQCHOICE_LIST;
   int select = 0, lines = 0;
-  for (char** t = o->tokens; *t; t++) {
+  for (char** t = o.tokens; *t; t++) {
     if (vqcfgstr_match(*t, "entries=")) vqminor_entries(vqcfgstr_after(*t), &c->entries);
     else if (vqcfgstr_match(*t, "select=")) select = vqcfgstr_intvalue(*t);
     else if (vqcfgstr_match(*t, "lines=")) lines = vqcfgstr_intvalue(*t);
@@ -135,7 +135,7 @@ bool vqchoice_create(vqChoice* c, int style, const char* format, ...) {
     for (int i = 0; i < count(c); i++) pw += tab_width(c, i);
     pw = std::max(pw, 20);
   }
-  vqminor_finish(&c->box, o.get(), vqChoice::command, c, pw, ph);
+  vqminor_finish(&c->box, &o, vqChoice::command, c, pw, ph);
   if (c->style == VQCHOICE_LIST) c->rows = std::max(1, (c->box.height - 4) / row_height(c));
   scroll_to_selection(c);
   vqchoice_draw(c);

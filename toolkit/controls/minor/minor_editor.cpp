@@ -34,14 +34,14 @@ vqEditor::~vqEditor() { vqeditor_destroy(this); }
 bool vqeditor_create(vqEditor* c, bool rich, const char* format, ...) {
   if (!c) return false;
   if (c->box.created) vqeditor_destroy(c);
-  vqminor_parse o = vqminor_newparse();
+  vqoptions o;
   va_list args;
   va_start(args, format);
-  bool ok = vqminor_begin(&c->box, o.get(), "vqeditor_create", format, args, false);
+  bool ok = vqminor_begin(&c->box, &o, "vqeditor_create", format, args, false);
   va_end(args);
   if (!ok) return false;
   c->rich = rich ? 1 : 0;
-  vqminor_finish(&c->box, o.get(), vqEditor::command, c, 300, 5 * vqminor_fontheight(&c->box) + 2 * PAD);
+  vqminor_finish(&c->box, &o, vqEditor::command, c, 300, 5 * vqminor_fontheight(&c->box) + 2 * PAD);
   vqeditor_draw(c);
   return true;
 }

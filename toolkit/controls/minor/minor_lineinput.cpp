@@ -82,15 +82,15 @@ vqLineInput::~vqLineInput() { vqlineinput_destroy(this); }
 bool vqlineinput_create(vqLineInput* c, const char* format, ...) {
   if (!c) return false;
   if (c->box.created) vqlineinput_destroy(c);
-  vqminor_parse o = vqminor_newparse();
+  vqoptions o;
   va_list args;
   va_start(args, format);
-  bool ok = vqminor_begin(&c->box, o.get(), "vqlineinput_create", format, args, false);
+  bool ok = vqminor_begin(&c->box, &o, "vqlineinput_create", format, args, false);
   va_end(args);
   if (!ok) return false;
   c->maxlen = VQLINEINPUT_SIZE - 1;
   const char* initial = "";
-  for (char** t = o->tokens; *t; t++) {
+  for (char** t = o.tokens; *t; t++) {
     if (vqcfgstr_match(*t, "maxlen=")) {
       int n = vqcfgstr_intvalue(*t);
       c->maxlen = n < 0 ? 0 : n > VQLINEINPUT_SIZE - 1 ? VQLINEINPUT_SIZE - 1 : n;
@@ -100,7 +100,7 @@ bool vqlineinput_create(vqLineInput* c, const char* format, ...) {
     }
   }
   const vqminor_box& b = c->box;
-  vqminor_finish(&c->box, o.get(), vqLineInput::command, c, 20 * vqfont_charwidth(b.font, '0') + 2 * PAD,
+  vqminor_finish(&c->box, &o, vqLineInput::command, c, 20 * vqfont_charwidth(b.font, '0') + 2 * PAD,
                  vqminor_fontheight(&b) + 8);
   vqlineinput_settext(c, initial);
   return true;

@@ -10,19 +10,19 @@ vqLink::~vqLink() { vqlink_destroy(this); }
 bool vqlink_create(vqLink* c, const char* format, ...) {
   if (!c) return false;
   if (c->box.created) vqlink_destroy(c);
-  vqminor_parse o = vqminor_newparse();
+  vqoptions o;
   va_list args;
   va_start(args, format);
-  bool ok = vqminor_begin(&c->box, o.get(), "vqlink_create", format, args, true);
+  bool ok = vqminor_begin(&c->box, &o, "vqlink_create", format, args, true);
   va_end(args);
   if (!ok) return false;
-  c->color = o->text_color_given ? c->box.text_color : 0x000080;
+  c->color = o.text_color_given ? c->box.text_color : 0x000080;
   c->highlight = 0x0000FF;
   c->active = 0x800080;
-  vqcfgstr_highlightcolor(o->tokens, 0, &c->highlight);
-  vqcfgstr_activecolor(o->tokens, 0, &c->active);
+  vqcfgstr_highlightcolor(o.tokens, 0, &c->highlight);
+  vqcfgstr_activecolor(o.tokens, 0, &c->active);
   const vqminor_box& b = c->box;
-  vqminor_finish(&c->box, o.get(), vqLink::command, c, vqminor_textwidth(&b, b.label) + 1,
+  vqminor_finish(&c->box, &o, vqLink::command, c, vqminor_textwidth(&b, b.label) + 1,
                  vqminor_fontheight(&b) + 1);
   vqlink_draw(c);
   return true;

@@ -59,15 +59,15 @@ vqRange::~vqRange() { vqrange_destroy(this); }
 bool vqrange_create(vqRange* c, int style, const char* format, ...) {
   if (!c) return false;
   if (c->box.created) vqrange_destroy(c);
-  vqminor_parse o = vqminor_newparse();
+  vqoptions o;
   va_list args;
   va_start(args, format);
-  bool ok = vqminor_begin(&c->box, o.get(), "vqrange_create", format, args, false);
+  bool ok = vqminor_begin(&c->box, &o, "vqrange_create", format, args, false);
   va_end(args);
   if (!ok) return false;
   c->style = style == VQRANGE_PROGRESS ? VQRANGE_PROGRESS : VQRANGE_SLIDER;
   int min = 0, max = 100, start = 0;
-  for (char** t = o->tokens; *t; t++) {
+  for (char** t = o.tokens; *t; t++) {
     if (vqcfgstr_match(*t, "min=")) min = vqcfgstr_intvalue(*t);
     else if (vqcfgstr_match(*t, "max=")) max = vqcfgstr_intvalue(*t);
     else if (vqcfgstr_match(*t, "start=") || vqcfgstr_match(*t, "value=")) start = vqcfgstr_intvalue(*t);
@@ -78,7 +78,7 @@ bool vqrange_create(vqRange* c, int style, const char* format, ...) {
   c->max = std::max(min, max);
   c->value = c->min;
   int fh = vqminor_fontheight(&c->box);
-  vqminor_finish(&c->box, o.get(), vqRange::command, c, 120, c->style == VQRANGE_SLIDER ? fh + 8 : fh + 4);
+  vqminor_finish(&c->box, &o, vqRange::command, c, 120, c->style == VQRANGE_SLIDER ? fh + 8 : fh + 4);
   vqrange_set(c, start);
   return true;
 }

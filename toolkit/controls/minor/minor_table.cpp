@@ -54,20 +54,20 @@ vqTable::~vqTable() { vqtable_destroy(this); }
 bool vqtable_create(vqTable* c, const char* format, ...) {
   if (!c) return false;
   if (c->box.created) vqtable_destroy(c);
-  vqminor_parse o = vqminor_newparse();
+  vqoptions o;
   va_list args;
   va_start(args, format);
-  bool ok = vqminor_begin(&c->box, o.get(), "vqtable_create", format, args, false);
+  bool ok = vqminor_begin(&c->box, &o, "vqtable_create", format, args, false);
   va_end(args);
   if (!ok) return false;
   c->columns = 0;
-  for (char** t = o->tokens; *t; t++)
+  for (char** t = o.tokens; *t; t++)
     if (vqcfgstr_match(*t, "columns=")) {
       c->columns = std::clamp(vqcfgstr_intvalue(*t), 0, static_cast<int>(MAX_COLUMNS));
       vqcfgstr_consume(*t);
     }
   // The size is known once the cells are: the region grows in vqtable_layout.
-  vqminor_finish(&c->box, o.get(), vqTable::command, c, 1, 1);
+  vqminor_finish(&c->box, &o, vqTable::command, c, 1, 1);
   return true;
 }
 

@@ -50,22 +50,22 @@ vqToggle::~vqToggle() { vqtoggle_destroy(this); }
 bool vqtoggle_create(vqToggle* c, int style, const char* format, ...) {
   if (!c) return false;
   if (c->box.created) vqtoggle_destroy(c);
-  vqminor_parse o = vqminor_newparse();
+  vqoptions o;
   va_list args;
   va_start(args, format);
-  bool ok = vqminor_begin(&c->box, o.get(), "vqtoggle_create", format, args, true);
+  bool ok = vqminor_begin(&c->box, &o, "vqtoggle_create", format, args, true);
   va_end(args);
   if (!ok) return false;
   c->style = style == VQTOGGLE_SWITCH ? VQTOGGLE_SWITCH : VQTOGGLE_CHECKBOX;
   uint8_t on = 0;
-  for (const char* word : {"checked", "on", "pressed"}) vqcfgstr_flag(o->tokens, 0, word, &on);
+  for (const char* word : {"checked", "on", "pressed"}) vqcfgstr_flag(o.tokens, 0, word, &on);
   c->state = on;
   const vqminor_box& b = c->box;
   int tw = vqminor_textwidth(&b, b.label), fh = vqminor_fontheight(&b);
   if (c->style == VQTOGGLE_SWITCH)
-    vqminor_finish(&c->box, o.get(), vqToggle::command, c, tw + 20, fh + 8);
+    vqminor_finish(&c->box, &o, vqToggle::command, c, tw + 20, fh + 8);
   else
-    vqminor_finish(&c->box, o.get(), vqToggle::command, c, SQUARE + GAP + tw + 2, (fh > SQUARE ? fh : SQUARE) + 2);
+    vqminor_finish(&c->box, &o, vqToggle::command, c, SQUARE + GAP + tw + 2, (fh > SQUARE ? fh : SQUARE) + 2);
   vqtoggle_draw(c);
   return true;
 }

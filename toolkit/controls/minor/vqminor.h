@@ -17,6 +17,7 @@
 #include "vqcfgstr.h"
 #include "vqcolor.h"
 #include "vqhandler.h"
+#include "vqoptions.h"
 
 #include <cstdarg>
 #include <cstdint>
@@ -191,25 +192,16 @@ void vqtable_draw(vqTable* c);
 
 // ---- the shared helper (minor_box.cpp) --------------------------------------
 
-// The parsed option string while a control is being created.
-struct vqminor_options {
-  char text[VQCFGSTR_CONTROLTEXT];
-  alignas(char*) unsigned char buffer[VQCFGSTR_CONTROLLIST];
-  char** tokens;
-  vqgeometry geometry;
-  bool text_color_given;
-};
-
 // Construction: own event code and defaults.
 void vqminor_init(vqminor_box* b);
 // Host, theme, formatting and splitting, the label (token 0, when
 // labelled), geometry, font, focus, greyed and colors. False when there is
 // no container.
-bool vqminor_begin(vqminor_box* b, vqminor_options* o, const char* who, const char* format,
+bool vqminor_begin(vqminor_box* b, vqoptions* o, const char* who, const char* format,
                    va_list args, bool labelled);
 // The size the options did not give takes the preferred one; the control
 // becomes a hit region of its host and is drawn by the caller.
-void vqminor_finish(vqminor_box* b, vqminor_options* o, vqhandler handler, void* object,
+void vqminor_finish(vqminor_box* b, vqoptions* o, vqhandler handler, void* object,
                     int preferred_width, int preferred_height);
 // Leaves the host and returns to the constructed state (the code is kept).
 void vqminor_end(vqminor_box* b, void* object);

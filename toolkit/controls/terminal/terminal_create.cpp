@@ -3,6 +3,7 @@
 
 #include "vqcfgstr.h"
 #include "vqfont.h"
+#include "vqoptions.h"
 #include "vqtarget.h"
 #include "vqtimer.h"
 #include "vqview.h"
@@ -12,7 +13,7 @@
 
 namespace {
 
-enum { DEFAULT_LINES = 25, DEFAULT_COLUMNS = 80, SCROLLBACK_ALONE = 300, MAX_SIDE = 10000, NO_HOST_SIDE = 4096 };
+enum { DEFAULT_LINES = 25, DEFAULT_COLUMNS = 80, SCROLLBACK_ALONE = 300, MAX_SIDE = 10000 };
 
 struct keywords {
   int lines = DEFAULT_LINES, columns = DEFAULT_COLUMNS, scrollback = 0;
@@ -64,40 +65,24 @@ bool make_background(vqTerminal* t) {
 
 void register_with_host(vqTerminal* t) {
   if (t->host_handler == nullptr) return;
-  vqregion_request r{vqTerminal::command, t, t->x, t->y, t->width, t->height,
-                     VQREGION_MOUSE | VQREGION_HOVER | (t->nokeyfocus ? 0u : VQREGION_FOCUSABLE) |
-                         (t->scroll_bar.present ? VQREGION_SCROLLBARS : 0u)};
-  int low, high;
-  vqptr_split(&r, &low, &high);
-  t->child_id = vqsend(t->host_handler, t->host_object, VQCMD_ADDREGION, low, high);
+  const unsigned flags = VQREGION_MOUSE | VQREGION_HOVER | (t->nokeyfocus ? 0u : VQREGION_FOCUSABLE) |
+                         (t->scroll_bar.present ? VQREGION_SCROLLBARS : 0u);
+  t->child_id = vqregion_ask(t->host_handler, t->host_object,
+                             {vqTerminal::command, t, t->x, t->y, t->width, t->height, flags});
 }
 
-bool configure(vqTerminal* t, const char* text) {
-  static char buffer[VQCFGSTR_CONTROLLIST];
-  char** list = vqcfgstr_split(text, buffer, sizeof buffer);
-  if (list == nullptr) return false;
-  const vqcontainer* host = vqcontainer_current();
-  if (host != nullptr) {
-    t->host_handler = host->handler;
-    t->host_object = host->object;
-    t->host_pixmap = host->pixmap;
-  }
-  vqgeometry g;
-  vqgeometry_reset(&g);
+bool configure(vqTerminal* t, const char* format, va_list args) {
+  vqoptions o;
+  if (!vqoptions_open(&o, "vqterm_create", VQOPTIONS_HOST_OPTIONAL, format, args)) return false;
   // Without a host the terminal only keeps cells (and its background for the
-  // drawing commands): any reasonable size fits.
-  g.parentwidth = t->host_pixmap != nullptr ? t->host_pixmap->width : NO_HOST_SIDE;
-  g.parentheight = t->host_pixmap != nullptr ? t->host_pixmap->height : NO_HOST_SIDE;
-  vqcfgstr_geometry(list, 0, &g);
-  vqcfgstr_border(list, 0, &t->border);
-  vqfont_option(list, 0, &t->font);
-  vqcfgstr_focus(list, 0, &t->nokeyfocus);
-  vqcfgstr_greyed(list, 0, &t->greyed);
-  vqcfgstr_bgcolor(list, 0, &t->background_color);
-  vqcfgstr_textcolor(list, 0, &t->text_color);
-  vqcfgstr_transcolor(list, 0, &t->transparent_color);
+  // drawing commands).
+  t->host_handler = o.host.handler;
+  t->host_object = o.host.object;
+  t->host_pixmap = o.host.pixmap;
+  vqoptions_read(&o, {&t->border, &t->font, &t->nokeyfocus, &t->greyed, &t->background_color, &t->text_color,
+                      &t->transparent_color});
   keywords k;
-  terminal_keywords(t, list, &k);
+  terminal_keywords(t, o.tokens, &k);
 
   t->cell_width = vqfont_charwidth(t->font, 'w');
   t->line_height = vqfont_height(t->font);
@@ -107,19 +92,8 @@ bool configure(vqTerminal* t, const char* text) {
   }
   k.lines = limited(k.lines, 1, MAX_SIDE);
   k.columns = limited(k.columns, 1, MAX_SIDE);
-  if (!(g.xsvalue > 0)) {
-    g.xsvalue = k.columns * t->cell_width + 4;
-    g.widthpixel = 1;
-  }
-  if (!(g.ysvalue > 0)) {
-    g.ysvalue = k.lines * t->line_height + 4;
-    g.heightpixel = 1;
-  }
-  vqgeometry_compute(&g);
-  t->x = g.x;
-  t->y = g.y;
-  t->width = limited(g.width, 1, MAX_SIDE);
-  t->height = limited(g.height, 1, MAX_SIDE);
+  vqoptions_place(&o, k.columns * t->cell_width + 4, k.lines * t->line_height + 4, MAX_SIDE, &t->x, &t->y,
+                  &t->width, &t->height);
 
   const int visible = (t->height - 4) / t->line_height;
   const int scrollback = limited(k.scrollback, 0, 1000000);
@@ -209,12 +183,11 @@ bool vqterm_create(vqTerminal* t, const char* format, ...) {
   if (t == nullptr) return false;
   if (t->created) vqterm_destroy(t);
   vqcolor_systemtable(t->theme);
-  char text[VQCFGSTR_CONTROLTEXT];
   va_list args;
   va_start(args, format);
-  vqcfgstr_vformat(text, sizeof text, format != nullptr ? format : "", args);
+  const bool configured = configure(t, format, args);
   va_end(args);
-  if (!configure(t, text)) {
+  if (!configured) {
     vqterm_destroy(t);
     return false;
   }

@@ -4,11 +4,10 @@
 
 #include "vqcolor.h"
 #include "vqevent.h"
-#include "vqfont.h"
+#include "vqoptions.h"
 #include "vqtarget.h"
 
 #include <cstdarg>
-#include <cstdio>
 
 namespace {
 
@@ -59,12 +58,6 @@ int32_t clear_value(vqpxmap* pm, uint32_t color) {
   return index;
 }
 
-struct option_list {
-  char text[VQCFGSTR_CONTROLTEXT];
-  alignas(char*) unsigned char buffer[VQCFGSTR_CONTROLLIST];
-  char** tokens = nullptr;
-};
-
 }  // namespace
 
 vqView::vqView() {
@@ -84,40 +77,25 @@ bool vqgraphic_create(vqView* v, const char* format, ...) {
   int previous_border = v->border;
   if (v->created) vqgraphic_destroy(v);
   v->border = previous_border;
-  const vqcontainer* host = vqcontainer_current();
-  if (!host || !host->pixmap) {
-    printf("vqgraphic_create: no container\n");
-    return false;
-  }
-  // Step 2: default font, host, theme.
+  vqoptions o;
+  va_list args;
+  va_start(args, format);
+  const bool opened = vqoptions_open(&o, "vqgraphic_create", VQOPTIONS_HOST_NEEDED, format, args);
+  va_end(args);
+  if (!opened) return false;
+  // The default font, the host (its background is the transparent colour)
+  // and the theme.
   v->font = -1;
-  v->host_handler = host->handler;
-  v->host_object = host->object;
-  v->host_pixmap = host->pixmap;
-  v->transparent = host->background;
+  v->host_handler = o.host.handler;
+  v->host_object = o.host.object;
+  v->host_pixmap = o.host.pixmap;
+  v->transparent = o.host.background;
   vqcolor_systemtable(v->theme);
   v->background = v->theme[VQCOLOR_GREY];
   v->textcolor = v->theme[VQCOLOR_TEXT];
-
-  option_list* o = new option_list;
-  va_list args;
-  va_start(args, format);
-  vqcfgstr_vformat(o->text, sizeof o->text, format ? format : "", args);
-  va_end(args);
-  char** t = o->tokens = vqcfgstr_split(o->text, o->buffer, sizeof o->buffer);
-
-  vqgeometry_reset(&v->layout);
-  v->layout.parentwidth = v->host_pixmap->width;
-  v->layout.parentheight = v->host_pixmap->height;
-  vqcfgstr_geometry(t, 0, &v->layout);
-
-  vqcfgstr_border(t, 0, &v->border);
-  vqfont_option(t, 0, &v->font);
-  vqcfgstr_focus(t, 0, &v->nofocus);
-  vqcfgstr_greyed(t, 0, &v->greyed);
-  vqcfgstr_bgcolor(t, 0, &v->background);
-  vqcfgstr_textcolor(t, 0, &v->textcolor);
-  vqcfgstr_transcolor(t, 0, &v->transparent);
+  vqoptions_read(&o, {&v->border, &v->font, &v->nofocus, &v->greyed, &v->background, &v->textcolor,
+                      &v->transparent});
+  char** t = o.tokens;
 
   int type = VQPX_TRUECOLOR, pw = 0, ph = 0, colors = 0;
   uint8_t nostandardview = 0, standardview = 0, nohorizontal = 0, novertical = 0;
@@ -131,8 +109,8 @@ bool vqgraphic_create(vqView* v, const char* format, ...) {
   vqcfgstr_flag(t, 0, "scrollwheelalways", &v->wheelalways);
   vqcfgstr_flag(t, 0, "autofocus", &v->autofocus);
   vqcfgstr_flag(t, 0, "standardview", &standardview);
-  delete o;
 
+  v->layout = o.geometry;
   vqgeometry_compute(&v->layout);
   vqpxmap* surface = vqview_surface(v);
   if (!v->direct) {
@@ -147,18 +125,15 @@ bool vqgraphic_create(vqView* v, const char* format, ...) {
     vqpxmap_clear(surface, clear_value(surface, bg));
   }
 
-  v->regions = new vqregion[5]();
+  v->regions = std::make_unique<vqregion[]>(5);
   v->region_capacity = 5;
   v->region_count = 0;
   v->created = 1;
 
-  vqregion_request request{vqView::command, v, v->layout.x, v->layout.y, v->layout.width,
-                           v->layout.height, 0};
-  request.flags = VQREGION_MOUSE | (v->nofocus ? 0u : VQREGION_FOCUSABLE) | VQREGION_HOVER |
-                  VQREGION_SCROLLBARS;
-  int low, high;
-  vqptr_split(&request, &low, &high);
-  v->child_id = vqsend(v->host_handler, v->host_object, VQCMD_ADDREGION, low, high);
+  const unsigned flags =
+      VQREGION_MOUSE | (v->nofocus ? 0u : VQREGION_FOCUSABLE) | VQREGION_HOVER | VQREGION_SCROLLBARS;
+  const vqgeometry& g = v->layout;
+  v->child_id = vqregion_ask(v->host_handler, v->host_object, {vqView::command, v, g.x, g.y, g.width, g.height, flags});
 
   vqview_layout_scrollbars(v);
   v->visible = vqsend(v->host_handler, v->host_object, VQCMD_ISHIDDEN) ? 0 : 1;

@@ -44,11 +44,8 @@ int vqview_event(vqView* v, int command, int a1, int a2, int a3, int a4, int a5,
       if (v->created && v->visible && vqframe_started()) vqgraphic_refresh(v);
       return 0;
     case VQCMD_PASTE: case VQCMD_COPY: case VQCMD_CUT:
-      if (v->focused_region >= 0 && v->focused_region < v->region_count &&
-          v->regions[v->focused_region].in_use) {
-        vqregion r = v->regions[v->focused_region];
-        return vqsend(r.handler, r.object, command);
-      }
+      if (const vqregion* r = vqview_region(v, v->focused_region))
+        return vqsend(r->handler, r->object, command);
       vqpostevent(command);
       return 0;
     case VQCMD_REDRAWALL:

@@ -33,13 +33,20 @@ int event_index(int command) {
 int to_pixmap_x(const vqView* v, int x) { return x - v->layout.x - v->centre_x + v->scroll_x; }
 int to_pixmap_y(const vqView* v, int y) { return y - v->layout.y - v->centre_y + v->scroll_y; }
 
-bool region_ok(const vqView* v, int i) { return i >= 0 && i < v->region_count && v->regions[i].in_use; }
-
 // Sends to region i if it is still there (handlers may remove regions).
 void tell(vqView* v, int i, int command, int a1 = 0, int a2 = 0) {
-  if (!region_ok(v, i)) return;
-  vqregion r = v->regions[i];
-  vqsend(r.handler, r.object, command, a1, a2);
+  const vqregion* r = vqview_region(v, i);
+  if (r == nullptr) return;
+  const vqregion copy = *r;
+  vqsend(copy.handler, copy.object, command, a1, a2);
+}
+
+// The next region from index `from` on that takes the mouse at the point.
+int hit(vqView* v, int from, int px, int py) { return vqregion_hit(vqview_regions(v), from, px, py); }
+
+bool focusable(vqView* v, int i) {
+  const vqregion* r = vqview_region(v, i);
+  return r != nullptr && r->focusable;
 }
 
 void take_focus(vqView* v) {
@@ -85,7 +92,7 @@ int vqview_mouse(vqView* v, int command, int x, int y) {
   if (press) take_focus(v);
   g_absolute_x = vqsend(v->host_handler, v->host_object, VQCMD_ORIGINX) + x;
   g_absolute_y = vqsend(v->host_handler, v->host_object, VQCMD_ORIGINY) + y;
-  if (region_ok(v, v->captured_region)) {
+  if (vqview_region(v, v->captured_region)) {
     tell(v, v->captured_region, command, px, py);
   } else {
     if (y < v->layout.y && !v->mouse_captured) return 0;
@@ -93,9 +100,7 @@ int vqview_mouse(vqView* v, int command, int x, int y) {
         vqview_scrollbar_press(v, x - v->layout.x, y - v->layout.y))
       return 1;
     bool received = false;
-    for (int i = 0; i < v->region_count; i++) {
-      if (!region_ok(v, i) || !v->regions[i].mouse) continue;
-      if (!vqview_region_contains(v->regions[i], px, py)) continue;
+    for (int i = hit(v, 0, px, py); i >= 0; i = hit(v, i + 1, px, py)) {
       tell(v, i, command, px, py);
       received = true;
     }
@@ -110,15 +115,13 @@ int vqview_move(vqView* v, int x, int y) {
   int px = to_pixmap_x(v, x), py = to_pixmap_y(v, y);
   v->last_mouse_x = px;
   v->last_mouse_y = py;
-  if (region_ok(v, v->captured_region)) {
+  if (vqview_region(v, v->captured_region)) {
     tell(v, v->captured_region, VQCMD_MOUSEMOVE, px, py);
   } else {
     int hovered = -1;
-    for (int i = 0; i < v->region_count; i++) {
-      if (!region_ok(v, i) || !v->regions[i].mouse) continue;
-      if (!vqview_region_contains(v->regions[i], px, py)) continue;
+    for (int i = hit(v, 0, px, py); i >= 0; i = hit(v, i + 1, px, py)) {
       tell(v, i, VQCMD_MOUSEMOVE, px, py);
-      if (region_ok(v, i) && v->regions[i].hover) hovered = i;
+      if (const vqregion* r = vqview_region(v, i); r != nullptr && r->hover) hovered = i;
     }
     if (hovered != v->hovered_region) {
       int old = v->hovered_region;
@@ -134,7 +137,7 @@ int vqview_move(vqView* v, int x, int y) {
 int vqview_wheel(vqView* v, int command, int x, int y) {
   if (!v->created || !v->enabled) return 0;
   int px = to_pixmap_x(v, x), py = to_pixmap_y(v, y);
-  if (region_ok(v, v->focused_region) && !v->wheelalways)
+  if (vqview_region(v, v->focused_region) && !v->wheelalways)
     tell(v, v->focused_region, command, px, py);
   else
     vqview_scroll_by(v, 0, command == VQCMD_WHEELUP ? -wheel_step(v) : wheel_step(v));
@@ -145,7 +148,7 @@ int vqview_wheel(vqView* v, int command, int x, int y) {
 int vqview_key(vqView* v, int command, int key) {
   if (!v->created || !v->enabled) return 0;
   bool down = command == VQCMD_KEYDOWN;
-  if (region_ok(v, v->focused_region)) {
+  if (vqview_region(v, v->focused_region)) {
     tell(v, v->focused_region, command, key);
   } else if (down && !v->nokeyscroll) {
     if (key == VQKEY_UP) vqview_scroll_by(v, 0, -wheel_step(v));
@@ -153,14 +156,15 @@ int vqview_key(vqView* v, int command, int key) {
   }
   if (down && key == VQKEY_ESCAPE) vqview_unfocus_region(v);
   if (down && key == VQKEY_TAB) {
-    bool keeps = region_ok(v, v->focused_region) && v->regions[v->focused_region].keeptab;
+    const vqregion* focused = vqview_region(v, v->focused_region);
+    bool keeps = focused != nullptr && focused->keeptab;
     if (!keeps) vqview_focus_next(v);
   }
   return 0;
 }
 
 bool vqview_focus_region(vqView* v, int index) {
-  if (!region_ok(v, index) || !v->regions[index].focusable) return false;
+  if (!focusable(v, index)) return false;
   if (v->focused_region != index) {
     int old = v->focused_region;
     v->focused_region = index;
@@ -181,7 +185,7 @@ void vqview_focus_next(vqView* v) {
   for (int k = 1; k <= n; k++) {
     int i = ((v->focused_region < 0 ? -1 : v->focused_region) + k) % n;
     if (i == v->focused_region) return;
-    if (!region_ok(v, i) || !v->regions[i].focusable) continue;
+    if (!focusable(v, i)) continue;
     int old = v->focused_region;
     v->focused_region = i;
     tell(v, old, VQCMD_FOCUSOUT);
@@ -192,7 +196,7 @@ void vqview_focus_next(vqView* v) {
 }
 
 int vqgraphic_getfocus(const vqView* v) {
-  return v != nullptr && v->created && region_ok(v, v->focused_region) ? v->focused_region : -1;
+  return v != nullptr && v->created && vqview_region(v, v->focused_region) ? v->focused_region : -1;
 }
 
 bool vqgraphic_setfocus(vqView* v, int region) {

@@ -53,5 +53,15 @@ int vqview_request(vqView* v, int command, int a1, int a2, int a3, int a4, int a
 // Sends the command to every region in use (a copy of the table, so that
 // regions may remove themselves meanwhile).
 void vqview_tell_regions(vqView* v, int command, int a1 = 0, int a2 = 0);
-bool vqview_region_contains(const vqregion& r, int px, int py);
 void vqview_free_regions(vqView* v);
+// The panel's region table: it grows by VQVIEW_REGIONGROWTH slots when
+// full, and a region's first column and row stay the panel's.
+enum { VQVIEW_REGIONGROWTH = 100 };
+inline vqregion_table vqview_regions(vqView* v) {
+  return {v->regions.get(), &v->region_count, v->region_capacity, VQREGION_EDGE_HOST};
+}
+// Region index's record, or null unless it is in use.
+inline vqregion* vqview_region(vqView* v, int index) { return vqregion_get(vqview_regions(v), index); }
+inline const vqregion* vqview_region(const vqView* v, int index) {
+  return vqview_region(const_cast<vqView*>(v), index);
+}

@@ -3,30 +3,22 @@
 #include "view_internal.h"
 
 #include <algorithm>
+#include <memory>
+#include <utility>
 
 namespace {
 
-constexpr int kGrowth = 100;
-
-bool valid(const vqView* v, int i) { return i >= 0 && i < v->region_count && v->regions[i].in_use; }
-
 int add_region(vqView* v, const vqregion_request* q) {
   if (!q || !v->regions) return -1;
-  int i = 0;
-  while (i < v->region_count && v->regions[i].in_use) i++;
-  if (i == v->region_count) {
-    if (v->region_count == v->region_capacity) {
-      vqregion* grown = new vqregion[v->region_capacity + kGrowth]();
-      std::copy(v->regions, v->regions + v->region_count, grown);
-      delete[] v->regions;
-      v->regions = grown;
-      v->region_capacity += kGrowth;
-    }
-    v->region_count++;
+  int i = vqregion_add(vqview_regions(v), *q);
+  if (i < 0) {
+    auto grown = std::make_unique<vqregion[]>(v->region_capacity + VQVIEW_REGIONGROWTH);
+    std::copy(v->regions.get(), v->regions.get() + v->region_count, grown.get());
+    v->regions = std::move(grown);
+    v->region_capacity += VQVIEW_REGIONGROWTH;
+    i = vqregion_add(vqview_regions(v), *q);
   }
-  vqregion& r = v->regions[i];
-  r = vqregion_of(*q);
-  if (v->nofocus) r.focusable = 0;
+  if (v->nofocus) v->regions[i].focusable = 0;
   return i;
 }
 
@@ -36,42 +28,18 @@ void release_capture(vqView* v) {
   vqsend(v->host_handler, v->host_object, VQCMD_RELEASE, v->child_id);
 }
 
+// The panel's marks on a region that has gone are cleared, a capture
+// released.
 void remove_regions_of(vqView* v, void* object) {
-  for (int i = 0; i < v->region_count; i++) {
-    if (!v->regions[i].in_use || v->regions[i].object != object) continue;
-    v->regions[i] = vqregion{};
-    if (v->hovered_region == i) v->hovered_region = -1;
-    if (v->focused_region == i) v->focused_region = -1;
-    if (v->captured_region == i) release_capture(v);
-  }
-  while (v->region_count > 0 && !v->regions[v->region_count - 1].in_use) v->region_count--;
+  vqregion_remove(vqview_regions(v), object);
+  if (!vqview_region(v, v->hovered_region)) v->hovered_region = -1;
+  if (!vqview_region(v, v->focused_region)) v->focused_region = -1;
+  if (v->captured_region >= 0 && !vqview_region(v, v->captured_region)) release_capture(v);
 }
 
 int host_origin(vqView* v, int command) { return vqsend(v->host_handler, v->host_object, command); }
 
 }  // namespace
-
-vqregion vqregion_of(const vqregion_request& q) {
-  vqregion r{};
-  r.in_use = 1;
-  r.x = q.x;
-  r.y = q.y;
-  r.w = q.w;
-  r.h = q.h;
-  r.object = q.object;
-  r.handler = q.handler;
-  r.mouse = (q.flags & VQREGION_MOUSE) != 0;
-  r.focusable = (q.flags & VQREGION_FOCUSABLE) != 0;
-  r.hover = (q.flags & VQREGION_HOVER) != 0;
-  r.scrollbars = (q.flags & VQREGION_SCROLLBARS) != 0;
-  r.keeptab = (q.flags & VQREGION_KEEPTAB) != 0;
-  return r;
-}
-
-bool vqview_region_contains(const vqregion& r, int px, int py) {
-  // Strictly inside: the region's border pixels belong to its host.
-  return r.x < px && px < r.x + r.w && r.y < py && py < r.y + r.h;
-}
 
 void vqview_tell_regions(vqView* v, int command, int a1, int a2) {
   for (int i = 0; i < v->region_count; i++) {
@@ -82,8 +50,7 @@ void vqview_tell_regions(vqView* v, int command, int a1, int a2) {
 }
 
 void vqview_free_regions(vqView* v) {
-  delete[] v->regions;
-  v->regions = nullptr;
+  v->regions.reset();
   v->region_count = v->region_capacity = 0;
   v->hovered_region = v->captured_region = v->focused_region = -1;
 }
@@ -94,13 +61,7 @@ int vqview_request(vqView* v, int command, int a1, int a2, int a3, int a4, int a
   switch (command) {
     case VQCMD_ADDREGION: return add_region(v, vqptr_join<const vqregion_request>(a1, a2));
     case VQCMD_REMOVEREGIONS: remove_regions_of(v, vqptr_join(a1, a2)); return 0;
-    case VQCMD_MOVEREGION:
-      if (!valid(v, a1)) return 0;
-      v->regions[a1].x = a2;
-      v->regions[a1].y = a3;
-      v->regions[a1].w = a4;
-      v->regions[a1].h = a5;
-      return 1;
+    case VQCMD_MOVEREGION: return vqregion_move(vqview_regions(v), a1, a2, a3, a4, a5) ? 1 : 0;
     case VQCMD_WIDTH: return surface ? surface->width : 0;
     case VQCMD_HEIGHT: return surface ? surface->height : 0;
     case VQCMD_ORIGINX:
@@ -111,12 +72,12 @@ int vqview_request(vqView* v, int command, int a1, int a2, int a3, int a4, int a
     case VQCMD_FOCUSREGION: return vqview_focus_region(v, a1) ? 1 : 0;
     case VQCMD_FOCUSNEXT: vqview_focus_next(v); return 0;
     case VQCMD_HASSCROLLBARS:
-      if (valid(v, a1)) v->regions[a1].scrollbars = a2 ? 1 : 0;
+      if (vqregion* r = vqview_region(v, a1)) r->scrollbars = a2 ? 1 : 0;
       return 0;
     case VQCMD_PASSUP: case VQCMD_PLATFORMWINDOW:
       return vqsend(v->host_handler, v->host_object, command, a1, a2, a3, a4, a5, a6, a7, a8);
     case VQCMD_CAPTURE:
-      if (!valid(v, a1)) return 0;
+      if (!vqview_region(v, a1)) return 0;
       v->captured_region = a1;
       v->mouse_captured = 1;
       vqsend(v->host_handler, v->host_object, VQCMD_CAPTURE, v->child_id);

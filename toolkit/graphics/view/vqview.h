@@ -10,8 +10,10 @@
 #include "vqcfgstr.h"
 #include "vqhandler.h"
 #include "vqpxmap.h"
+#include "vqregion.h"
 
 #include <cstdint>
+#include <memory>
 
 class vqGUIScript;   // the markup view laid out on a panel (controls)
 
@@ -20,34 +22,6 @@ enum vqview_eventindex {
   VQEV_MAIN = 0, VQEV_LEFTDOWN, VQEV_LEFTUP, VQEV_MIDDLEDOWN, VQEV_MIDDLEUP, VQEV_RIGHTDOWN,
   VQEV_RIGHTUP, VQEV_LEFTDOUBLE, VQEV_RIGHTDOUBLE, VQEV_MOVE, VQEV_WHEELUP = 12, VQEV_WHEELDOWN = 13,
 };
-
-// Flags of a hit region (VQCMD_ADDREGION).
-enum vqregion_flags : unsigned {
-  VQREGION_MOUSE = 1,        // takes mouse events
-  VQREGION_FOCUSABLE = 2,    // forced off when the panel takes no focus
-  VQREGION_HOVER = 4,        // hover tracking (VQCMD_HOVEREND / VQCMD_HOVERSTART)
-  VQREGION_SCROLLBARS = 8,   // has scrollbars
-  VQREGION_KEEPTAB = 16,     // keeps the Tab key
-};
-
-struct vqregion {
-  uint8_t in_use;
-  int32_t x, y, w, h;        // pixmap coordinates of the panel
-  void* object;
-  vqhandler handler;
-  uint8_t mouse, focusable, hover, scrollbars, keeptab;
-};
-
-// What VQCMD_ADDREGION carries (as one pointer in a1/a2): the region to add.
-struct vqregion_request {
-  vqhandler handler;
-  void* object;
-  int x, y, w, h;
-  unsigned flags;
-};
-
-// The hit region a request asks for, in use (panels and windows alike).
-vqregion vqregion_of(const vqregion_request& q);
 
 class vqView {
  public:
@@ -83,7 +57,7 @@ class vqView {
   vqpxmap* host_pixmap;
   uint8_t direct;
   int hovered_region, captured_region, focused_region;
-  vqregion* regions;
+  std::unique_ptr<vqregion[]> regions;
   int region_count, region_capacity;
   int last_mouse_x, last_mouse_y;
   uint8_t autorefresh;

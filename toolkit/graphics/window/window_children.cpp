@@ -6,36 +6,30 @@
 
 namespace {
 
+// The window's table: 16 fixed slots, and a region owns every pixel of its
+// rectangle (the bars and the main panel meet without a gap).
 enum { kChildren = 16 };
 
-bool valid_child(const vqWindow* window, int id) {
-  return id >= 0 && id < window->child_count && window->children[id].in_use;
+vqregion_table children_of(vqWindow* window) {
+  return {window->children, &window->child_count, kChildren, VQREGION_EDGE_REGION};
 }
+
+bool valid_child(vqWindow* window, int id) { return vqregion_get(children_of(window), id) != nullptr; }
 
 int add_child(vqWindow* window, const vqregion_request* request) {
   if (request == nullptr) return -1;
-  int id = 0;
-  while (id < window->child_count && window->children[id].in_use) id++;
-  if (id == kChildren) {
-    std::printf("vqWindow: no room for another child\n");
-    return -1;
-  }
-  if (id == window->child_count) window->child_count++;
-  window->children[id] = vqregion_of(*request);
+  int id = vqregion_add(children_of(window), *request);
+  if (id < 0) std::printf("vqWindow: no room for another child\n");
   return id;
 }
 
 void remove_children_of(vqWindow* window, void* object) {
-  for (int id = 0; id < window->child_count; id++) {
-    if (!window->children[id].in_use || window->children[id].object != object) continue;
-    window->children[id] = vqregion{};
-    if (window->hovered_child == id) window->hovered_child = -1;
-    if (window->captured_child == id) {
-      window->captured_child = -1;
-      if (window->platform.handle != 0) vqplatform_mouse_capture(window->platform.handle, false);
-    }
+  vqregion_remove(children_of(window), object);
+  if (!valid_child(window, window->hovered_child)) window->hovered_child = -1;
+  if (window->captured_child >= 0 && !valid_child(window, window->captured_child)) {
+    window->captured_child = -1;
+    if (window->platform.handle != 0) vqplatform_mouse_capture(window->platform.handle, false);
   }
-  while (window->child_count > 0 && !window->children[window->child_count - 1].in_use) window->child_count--;
 }
 
 void capture(vqWindow* window, int id, bool on) {
@@ -52,14 +46,6 @@ int client_origin(const vqWindow* window, bool vertical) {
   return vertical ? p.y + p.outer_h - p.pixmap.height - side : p.x + side;
 }
 
-int child_at(const vqWindow* window, int x, int y) {
-  for (int id = 0; id < window->child_count; id++) {
-    const vqregion& r = window->children[id];
-    if (r.in_use && r.mouse && x >= r.x && x < r.x + r.w && y >= r.y && y < r.y + r.h) return id;
-  }
-  return -1;
-}
-
 }  // namespace
 
 int vqwindow_child_request(vqWindow* window, int command, int a1, int a2, int a3, int a4, int a5,
@@ -67,15 +53,7 @@ int vqwindow_child_request(vqWindow* window, int command, int a1, int a2, int a3
   switch (command) {
     case VQCMD_ADDREGION: return add_child(window, vqptr_join<vqregion_request>(a1, a2));
     case VQCMD_REMOVEREGIONS: remove_children_of(window, vqptr_join(a1, a2)); return 0;
-    case VQCMD_MOVEREGION:
-      if (valid_child(window, a1)) {
-        vqregion& r = window->children[a1];
-        r.x = a2;
-        r.y = a3;
-        r.w = a4;
-        r.h = a5;
-      }
-      return 0;
+    case VQCMD_MOVEREGION: vqregion_move(children_of(window), a1, a2, a3, a4, a5); return 0;
     case VQCMD_WIDTH: return window->platform.pixmap.width;
     case VQCMD_HEIGHT: return window->platform.pixmap.height;
     case VQCMD_ORIGINX: case VQCMD_ABSX: return client_origin(window, false);
@@ -84,7 +62,7 @@ int vqwindow_child_request(vqWindow* window, int command, int a1, int a2, int a3
     case VQCMD_FIRSTREFRESH: vqwindow_update_all(window); return 0;
     case VQCMD_FOCUSREGION: return 1;   // a top-level window always grants the focus
     case VQCMD_HASSCROLLBARS:
-      if (valid_child(window, a1)) window->children[a1].scrollbars = a2 != 0;
+      if (vqregion* r = vqregion_get(children_of(window), a1)) r->scrollbars = a2 != 0;
       return 0;
     case VQCMD_CAPTURE: capture(window, a1, true); return 0;
     case VQCMD_RELEASE: capture(window, a1, false); return 0;
@@ -96,7 +74,8 @@ int vqwindow_child_request(vqWindow* window, int command, int a1, int a2, int a3
 }
 
 int vqwindow_route_mouse(vqWindow* window, int command, int x, int y) {
-  int id = valid_child(window, window->captured_child) ? window->captured_child : child_at(window, x, y);
+  int id = valid_child(window, window->captured_child) ? window->captured_child
+                                                        : vqregion_hit(children_of(window), 0, x, y);
   if (command == VQCMD_MOUSEMOVE && id != window->hovered_child) {
     int left = window->hovered_child;
     window->hovered_child = id;
