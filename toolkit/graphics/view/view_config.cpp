@@ -89,7 +89,7 @@ bool vqgraphic_create(vqView* v, const char* format, ...) {
     printf("vqgraphic_create: no container\n");
     return false;
   }
-  // What the options start from: no font of its own, the host's, the theme.
+  // Step 2: default font, host, theme.
   v->font = -1;
   v->host_handler = host->handler;
   v->host_object = host->object;
