@@ -49,8 +49,7 @@ bool start_up() {
   init_time_table();
   game_right_count = 0;
   game_wrong_count = 0;
-  game_test_hook_ready();
-  return true;
+  return game_test_hook_ready();
 }
 
 void main_loop() {

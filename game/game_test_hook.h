@@ -8,7 +8,8 @@
 #include <cstdint>
 
 bool game_test_hook_wanted();
-// After the start-up, when the game waits for its first button.
-void game_test_hook_ready();
+// After the start-up, when the game waits for its first button; false when
+// the game is to end there (the test hook on the headless back end).
+bool game_test_hook_ready();
 // When task t's boxes are shown.
 void game_test_hook_task(int32_t t);

@@ -9,8 +9,8 @@
 // on ENDE or as soon as the player has closed the window.
 void game_main();
 
-// Opens the window from its option text and lays out the markup line
-// (start-up steps 3 to 5); false when no window can be opened.
+// Opens the window from its option text and lays out the markup line (the
+// start-up's window, panels and controls); false when no window can be opened.
 bool open_main_screen();
 // Takes down what is left of the screen before the program ends.
 void close_main_screen();

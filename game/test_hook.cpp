@@ -5,12 +5,10 @@
 #include "game_screen.h"
 #include "game_state.h"
 #include "vqcontrols.h"
-#include "vqheadless.h"
 #include "vqplatform.h"
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <unistd.h>
 
 namespace {
@@ -28,16 +26,15 @@ bool game_test_hook_wanted() {
   return wanted != nullptr && wanted[0] != '\0';
 }
 
-void game_test_hook_ready() {
-  if (!game_test_hook_wanted()) return;
+bool game_test_hook_ready() {
+  if (!game_test_hook_wanted()) return true;
   char folder[4096];
   std::printf("quorila-test: data folder %s\n", getcwd(folder, sizeof folder) != nullptr ? folder : "?");
   for (const char* name : {"udStufe", "udSchwierigkeit", "udAnzahlAufgaben"}) print_control<vqUpDownControl>(name);
   for (const char* name : {"btEdit", "btStart", "btEnde"}) print_control<vqButton>(name);
   std::printf("quorila-test: ready\n");
   std::fflush(stdout);
-  if (std::strcmp(vqplatform_backend_name(), "headless") == 0)
-    vqheadless_close_request(main_window.platform.handle);
+  return !vqplatform_is_headless();
 }
 
 void game_test_hook_task(int32_t t) {

@@ -1,6 +1,9 @@
 // System fonts rasterized through the platform: a face found by name, sized
-// in points at 96 dots per inch, cut into the toolkit's bitmap form.
+// in points at 96 dots per inch, cut into the toolkit's bitmap form. The
+// faces are the tree's (tree_fonts.h), so these cases run and give the same
+// answers on every machine with fonts-liberation.
 #include "font_test_util.h"
+#include "tree_fonts.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -8,8 +11,9 @@
 
 namespace {
 
-// The face the font matcher gives for "Courier New" (Liberation Mono when
-// fonts-liberation is installed), or "" when there is no matcher.
+// The face the font matcher gives for "Courier New" under the tree's
+// configuration (Liberation Mono when fonts-liberation is installed), or ""
+// when there is no matcher.
 std::string matched_family(const char* name) {
   std::string command = std::string("fc-match -f '%{family}' '") + name + "' 2>/dev/null";
   FILE* p = popen(command.c_str(), "r");

@@ -1,10 +1,13 @@
 // The screen during the first task of a seeded quiz at level 1, difficulty
 // 1, pixel for pixel against the committed picture golden/first_task.png
 // (VQ_GOLDEN_UPDATE=1 writes it anew; a difference leaves the screen and a
-// difference picture in the build folder and names the first pixel).
-#include "../controls/golden_test_util.h"
+// difference picture in the build folder and names the first pixel). The
+// task line is in the system font "Courier New,points=20,bold": the test
+// program draws with the tree's fonts (tree_fonts.h), not the machine's.
 #include "flow_checks.h"
 #include "game_screen.h"
+#include "golden_test_util.h"
+#include "tree_fonts.h"
 #include "vqheadless.h"
 #include "vqimagefile.h"
 #include "vqpicture.h"
@@ -20,8 +23,6 @@
 namespace {
 
 constexpr int64_t calendar = 1700000000;
-
-const std::string golden = std::filesystem::path(VQ_TESTS_DIR) / "game" / "golden" / "first_task.png";
 
 // Pictures for every number: a landscape for the backgrounds and a face
 // for the avatars, so that the screen shows what a player would see.
@@ -75,12 +76,15 @@ void compare_with_golden(player& p) {
     p.fail("no window to look at");
     return;
   }
-  const testing::AssertionResult same = golden_compare_file(
-      golden, "first_task", pixels->data(), main_window.layout.width, main_window.layout.height);
+  const testing::AssertionResult same =
+      golden_compare("game", "first_task", pixels->data(), main_window.layout.width, main_window.layout.height);
   if (!same) p.fail(same.message());
 }
 
 TEST(FlowGolden, TheFirstTaskOfASeededQuiz) {
+  ASSERT_TRUE(tree_fonts_in_use);
+  ASSERT_TRUE(std::filesystem::exists("/usr/share/fonts/truetype/liberation/LiberationMono-Bold.ttf"))
+      << "the golden scene is drawn with the Liberation fonts (fonts-liberation)";
   player p;
   step first = answer_only(answer_kind::none);
   first.delay_ms = 500;   // the deferred refresh has shown everything

@@ -2,6 +2,7 @@
 // line per task), both carrying the learner's name, written by whole runs
 // of the game on the headless screen; files of an older layout kept as they
 // are; a folder that cannot be written costing one line in "term".
+#include "csv_test_util.h"
 #include "flow_checks.h"
 #include "game_io.h"
 #include "game_learner.h"
@@ -41,23 +42,9 @@ std::vector<std::string> lines_of(const std::string& path) {
   return lines;
 }
 
-// The fields of a CSV line (quoted fields unquoted).
-std::vector<std::string> fields_of(const std::string& line) {
-  std::vector<std::string> fields(1);
-  bool quoted = false;
-  for (size_t i = 0; i < line.size(); ++i) {
-    const char c = line[i];
-    if (quoted && c == '"' && i + 1 < line.size() && line[i + 1] == '"') fields.back() += line[++i];
-    else if (c == '"') quoted = !quoted;
-    else if (c == ',' && !quoted) fields.emplace_back();
-    else fields.back() += c;
-  }
-  return fields;
-}
-
 // The line from its field `from` on, as written.
 std::string tail(const std::string& line, int from) {
-  std::vector<std::string> f = fields_of(line);
+  std::vector<std::string> f = csv_fields(line);
   std::string s;
   for (size_t i = static_cast<size_t>(from); i < f.size(); ++i) {
     if (i > static_cast<size_t>(from)) s += ',';
@@ -264,7 +251,7 @@ TEST_P(ResultsRun, LogsWhatThePlayerDid) {
     std::vector<std::string> got;
     for (const std::string& line : lines) {
       got.push_back(tail(line, 3));
-      if (fields_of(line)[1] != "Lena") p.fail("learner of " + line);
+      if (csv_fields(line)[1] != "Lena") p.fail("learner of " + line);
     }
     if (got != c.lines) {
       std::string all;
@@ -340,7 +327,7 @@ TEST(ResultsTasks, TheTaskCutShortByTheCloseIsSkipped) {
     std::vector<std::string> tasks = lines_of(game_tasks_path());
     const std::vector<std::string> results = lines_of(game_results_path());
     if (tasks.size() != 3 || results.size() != 2) return p.fail("lines: " + std::to_string(tasks.size()) + ", " + std::to_string(results.size()));
-    const std::vector<std::string> first = fields_of(tasks[1]), cut = fields_of(tasks[2]), quiz = fields_of(results[1]);
+    const std::vector<std::string> first = csv_fields(tasks[1]), cut = csv_fields(tasks[2]), quiz = csv_fields(results[1]);
     const int first_seconds = std::atoi(first[12].c_str()), cut_seconds = std::atoi(cut[12].c_str());
     if (first[11] != "right" || cut[3] != "2" || cut[10] != "" || cut[11] != "skipped" || cut_seconds < 7 || cut_seconds > 8)
       p.fail("tasks: " + tasks[1] + "\n" + tasks[2]);

@@ -4,6 +4,7 @@
 // table, the per-type tables against counts made here from the logs
 // themselves, the types to practise and their editor settings, the
 // problems, and the logs left as they were.
+#include "csv_test_util.h"
 #include "report_test_util.h"
 
 #include <gtest/gtest.h>
@@ -21,19 +22,6 @@ const std::string klasse = std::string(VQ_SOURCE_DIR) + "/tests/report/data/klas
 struct counts {
   int tasks = 0, right = 0;
 };
-
-std::vector<std::string> csv_fields(const std::string& line) {
-  std::vector<std::string> fields(1);
-  bool quoted = false;
-  for (size_t i = 0; i < line.size(); ++i) {
-    const char c = line[i];
-    if (quoted && c == '"' && i + 1 < line.size() && line[i + 1] == '"') fields.back() += line[++i];
-    else if (c == '"') quoted = !quoted;
-    else if (c == ',' && !quoted) fields.emplace_back();
-    else fields.back() += c;
-  }
-  return fields;
-}
 
 // Per learner and task code, from the tasks logs (lines of 13 fields only).
 std::map<std::string, std::map<int, counts>> count_tasks() {

@@ -12,9 +12,8 @@
 set -u
 build=$1
 source_dir=$2
-for tool in dpkg-buildpackage lintian Xvfb xdotool xwd python3; do
-  command -v $tool > /dev/null || { echo "$tool missing: skipped"; exit 77; }
-done
+source "$source_dir/tests/scripts/xvfb_screen.bash"
+need_tools dpkg-buildpackage lintian Xvfb xdotool xwd python3
 grep -q '^VQ_SANITIZE:BOOL=ON' "$build/CMakeCache.txt" 2> /dev/null &&
   { echo "the package is built once, in the optimised build's run: skipped"; exit 77; }
 [ "$(id -u)" -eq 0 ] || { echo "installing needs root: skipped"; exit 77; }
@@ -22,7 +21,6 @@ if dpkg-query -W -f='${Status}' quorila 2> /dev/null | grep -q 'ok installed'; t
   echo "a quorila package is installed already; not touching it: skipped"
   exit 77
 fi
-source "$source_dir/tests/scripts/xvfb_screen.bash"
 source "$source_dir/tools/package/deb_build.bash"
 work=$(mktemp -d)
 game=""

@@ -14,20 +14,9 @@ set -u
 build=$1
 source_dir=$2
 demo=$build/tools/panel_demo
-for tool in Xvfb xdotool xwd python3 pngtopnm; do
-  command -v $tool > /dev/null || { echo "$tool missing: skipped"; exit 77; }
-done
-work=$(mktemp -d)
-xvfb=""
-program=""
-cleanup() {
-  [ -n "$program" ] && kill "$program" 2> /dev/null
-  [ -n "$xvfb" ] && kill "$xvfb" 2> /dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-. "$source_dir/tests/scripts/xvfb_screen.bash"
+source "$source_dir/tests/scripts/xvfb_screen.bash"
+need_tools Xvfb xdotool xwd python3 pngtopnm
+screen_script demo_window
 
 # start_demo TITLE ARGS...: runs the demo in the background until it says
 # its window shows, and sets $id to the window's X id.

@@ -63,8 +63,8 @@ fi
 "$prefix/bin/quorila-report" "$elsewhere" > /dev/null 2>&1
 [ $? -eq 1 ] || fail "quorila-report over an empty folder did not end with 1"
 
-# Started from elsewhere with the hook, the headless game closes its own
-# window once it is ready.
+# Started from elsewhere with the hook, the headless game ends by itself
+# once it is ready.
 out=$(cd "$elsewhere" && env QUORILA_TEST_HOOK=1 VQ_PLATFORM=headless XDG_DATA_HOME="$elsewhere/xdg" \
       timeout 60 "$prefix/bin/quorila" 2>&1)
 status=$?

@@ -9,20 +9,10 @@
 set -u
 build=$1
 source_dir=$2
-for tool in Xvfb xdotool xwd python3; do
-  command -v $tool > /dev/null || { echo "$tool missing: skipped"; exit 77; }
-done
-[ -x "$build/quorila" ] || { echo "no game in $build: skipped"; exit 77; }
 source "$source_dir/tests/scripts/xvfb_screen.bash"
-work=$(mktemp -d)
-program=""
-cleanup() {
-  [ -n "$program" ] && kill "$program" 2> /dev/null
-  stop_screen
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "keyboard_play: $*"; echo "--- the game said:"; cat "$work/out" 2> /dev/null; exit 1; }
+need_tools Xvfb xdotool xwd python3
+need_game "$build"
+screen_script keyboard_play "the game"
 
 # wait_line PATTERN: the first line of the game's output that matches.
 wait_line() { wait_for_line "$work/out" "$1" "$program"; }

@@ -14,20 +14,10 @@
 set -u
 build=$1
 source_dir=$2
-for tool in Xvfb xdotool xwd xwininfo openbox python3; do
-  command -v $tool > /dev/null || { echo "$tool missing: skipped"; exit 77; }
-done
-[ -x "$build/quorila" ] || { echo "no game in $build: skipped"; exit 77; }
 source "$source_dir/tests/scripts/xvfb_screen.bash"
-work=$(mktemp -d)
-game=""
-cleanup() {
-  [ -n "$game" ] && kill "$game" 2> /dev/null
-  stop_screen
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "sdl_desktop_window: $*"; echo "--- the game said:"; cat "$work/out" 2> /dev/null; exit 1; }
+need_tools Xvfb xdotool xwd xwininfo openbox python3
+need_game "$build"
+screen_script sdl_desktop_window "the game"
 client_w=1305 client_h=915
 
 # start_game: the game in the background with its test hook, its windows
@@ -37,17 +27,17 @@ start_game() {
   rm -rf "$work/xdg"
   ( cd "$build" && exec env VQ_PLATFORM=sdl QUORILA_TEST_HOOK=1 XDG_DATA_HOME="$work/xdg" \
       timeout 300 ./quorila > "$work/out" 2>&1 ) &
-  game=$!
+  program=$!
   : > "$work/windows"
   local deadline=$((SECONDS + 60)) polls=0
   while ! grep -q '^quorila-test: ready$' "$work/out"; do
     xwininfo -root -tree 2> /dev/null | grep 'QUORILA' >> "$work/windows"
     polls=$((polls + 1))
-    kill -0 "$game" 2> /dev/null || fail "the game ended during its start"
+    kill -0 "$program" 2> /dev/null || fail "the game ended during its start"
     [ "$SECONDS" -lt "$deadline" ] || fail "the game was not ready within 60 s"
     sleep 0.02
   done
-  id=$(wait_window "QUORILA screen .*" "$game")
+  id=$(wait_window "QUORILA screen .*" "$program")
   [ -n "$id" ] || fail "no window"
   local ids
   ids=$(awk '{print $1}' "$work/windows" | sort -u)
@@ -132,10 +122,10 @@ geometry
 maximised="$X $Y $WIDTH $HEIGHT"
 read -r x y w h <<< "$(control btStart)"
 click $((x + w / 2)) $((y + h / 2))
-line=$(wait_for_line "$work/out" "^quorila-test: task 1 box " "$game") || fail "task 1 never came"
+line=$(wait_for_line "$work/out" "^quorila-test: task 1 box " "$program") || fail "task 1 never came"
 read -r _ _ _ _ _ _ x y <<< "$line"
 click "$x" "$y"
-line=$(wait_for_line "$work/out" "^quorila-test: task 2 box " "$game") || fail "task 2 never came"
+line=$(wait_for_line "$work/out" "^quorila-test: task 2 box " "$program") || fail "task 2 never came"
 xdotool key F11
 until_shown -root "$work/shot.xwd" shows 1366 768 fill || fail "the fullscreen window"
 geometry
@@ -159,8 +149,8 @@ geometry
 [ "$X $Y $WIDTH $HEIGHT" = "0 0 1366 768" ] || fail "the manager's fullscreen made it $WIDTH x $HEIGHT at $X,$Y"
 read -r x y w h <<< "$(control btEnde)"
 click $((x + w / 2)) $((y + h / 2))
-wait "$game" || fail "the game ended with $?"
-game=""
+wait "$program" || fail "the game ended with $?"
+program=""
 stop_screen
 
 # starts SCREEN MIN_W MAX_W: the game's window on a screen without a window
@@ -173,9 +163,9 @@ starts() {
   echo "window $WIDTH x $HEIGHT at $X,$Y"
   [ "$WIDTH" -ge "$2" ] && [ "$WIDTH" -le "$3" ] || fail "the window is $WIDTH wide, not $2 to $3"
   [ $(( (WIDTH * client_h - HEIGHT * client_w) ** 2 )) -le $((client_w * client_w)) ] || fail "aspect not kept"
-  kill "$game"
-  wait "$game" 2> /dev/null
-  game=""
+  kill "$program"
+  wait "$program" 2> /dev/null
+  program=""
   stop_screen
 }
 starts 3840x2160 $((client_w * 18 / 10)) 3840

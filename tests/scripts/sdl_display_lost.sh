@@ -5,11 +5,9 @@
 set -u
 build=$1
 source_dir=$2
-for tool in Xvfb xdotool xwd python3; do
-  command -v $tool > /dev/null || { echo "$tool missing: skipped"; exit 77; }
-done
-[ -x "$build/quorila" ] || { echo "no game in $build: skipped"; exit 77; }
 source "$source_dir/tests/scripts/xvfb_screen.bash"
+need_tools Xvfb xdotool xwd python3
+need_game "$build"
 work=$(mktemp -d)
 game=""
 cleanup() {

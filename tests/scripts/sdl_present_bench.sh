@@ -8,10 +8,8 @@
 set -u
 build=$1
 source_dir=$2
-for tool in Xvfb xdotool python3; do
-  command -v $tool > /dev/null || { echo "$tool missing: skipped"; exit 77; }
-done
 source "$source_dir/tests/scripts/xvfb_screen.bash"
+need_tools Xvfb xdotool python3
 trap stop_screen EXIT
 start_screen 1024x600 || { echo "Xvfb did not start: skipped"; exit 77; }
 out=$(VQ_PLATFORM=sdl "$build/tools/bench_present" 2 20) || { echo "$out"; echo "benchmark failed"; exit 1; }

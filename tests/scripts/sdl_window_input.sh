@@ -10,18 +10,9 @@
 set -u
 build=$1
 source_dir=$2
-for tool in Xvfb xdotool xwd python3; do
-  command -v $tool > /dev/null || { echo "$tool missing: skipped"; exit 77; }
-done
 source "$source_dir/tests/scripts/xvfb_screen.bash"
-work=$(mktemp -d)
-program=""
-cleanup() {
-  [ -n "$program" ] && kill "$program" 2> /dev/null
-  stop_screen
-  rm -rf "$work"
-}
-trap cleanup EXIT
+need_tools Xvfb xdotool xwd python3
+screen_script sdl_window_input
 # shows_pattern DUMP: the window shows the presented squares (after it was
 # mapped again nothing keeps its pixels but the back end's own copy).
 shows_pattern() {

@@ -5,13 +5,10 @@
 set -u
 build=$1
 source_dir=$2
-for tool in xwd xdotool python3; do
-  command -v $tool > /dev/null || { echo "$tool missing: skipped"; exit 77; }
-done
 source "$source_dir/tests/scripts/xvfb_screen.bash"
-out=$(mktemp)
-pid=""
-trap '[ -n "$pid" ] && kill "$pid" 2> /dev/null; stop_screen; rm -f "$out" "$out.xwd"' EXIT
+need_tools xwd xdotool python3
+screen_script x11_window
+out=$work/out
 if [ -z "${DISPLAY:-}" ] || ! xdotool getdisplaygeometry > /dev/null 2>&1; then
   start_screen 1280x1024 || { echo "no X display and Xvfb did not start: skipped"; exit 77; }
 fi
@@ -33,17 +30,17 @@ PY
 }
 
 VQ_PLATFORM=sdl "$build/tools/vqwindow_check" 60 > "$out" &
-pid=$!
-id=$(wait_window vqwindow_check "$pid")
+program=$!
+id=$(wait_window vqwindow_check "$program")
 [ -n "$id" ] || { echo "window did not appear"; exit 1; }
 until_shown "-id $id" "$out.xwd" shows_quarters || exit 1
 xdotool mousemove --window "$id" 30 20 click 1
 xdotool key --window "$id" Return
-wait_for_line "$out" '^key 10 down$' "$pid" > /dev/null
+wait_for_line "$out" '^key 10 down$' "$program" > /dev/null
 xdotool key --window "$id" Escape
-wait $pid
+wait $program
 status=$?
-pid=""
+program=""
 cat "$out"
 grep -q '^window 200x120$' "$out" || { echo "client size wrong"; exit 1; }
 grep -q '^button 1 down at 30,20$' "$out" || { echo "click not received"; exit 1; }

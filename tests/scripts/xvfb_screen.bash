@@ -157,3 +157,47 @@ XML
   done
   return 1
 }
+
+# ---- what the scripts on these screens share --------------------------------
+# need_tools TOOL...: the script ends as skipped (status 77) when one of the
+# tools is missing.
+need_tools() {
+  local tool
+  for tool in "$@"; do
+    command -v "$tool" > /dev/null || { echo "$tool missing: skipped"; exit 77; }
+  done
+}
+
+# need_game BUILD: likewise when the build folder holds no game.
+need_game() {
+  [ -x "$1/quorila" ] || { echo "no game in $1: skipped"; exit 77; }
+}
+
+# screen_script NAME [WHO]: a fresh folder $work for the script NAME; when
+# the script ends, the program it runs in the background ($program, empty
+# while none runs) is killed, the screen and its window manager stopped and
+# the folder removed. fail MESSAGE ends the script with status 1 after the
+# line "NAME: MESSAGE" and, given WHO ("the game"), what that program
+# said into $work/out.
+screen_script() {
+  screen_script_name=$1
+  screen_script_who=${2:-}
+  work=$(mktemp -d)
+  program=""
+  trap end_screen_script EXIT
+}
+
+end_screen_script() {
+  [ -n "${program:-}" ] && kill "$program" 2> /dev/null
+  stop_screen
+  rm -rf "$work"
+}
+
+fail() {
+  echo "$screen_script_name: $*"
+  if [ -n "$screen_script_who" ]; then
+    echo "--- $screen_script_who said:"
+    cat "$work/out" 2> /dev/null
+  fi
+  exit 1
+}

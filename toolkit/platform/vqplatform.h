@@ -202,4 +202,4 @@ const uint32_t* vqplatform_picture_pixels(const vqplatform_picture* picture);
 void vqplatform_picture_close(vqplatform_picture* picture);
 
 // ---- font rasterizing (system fonts) ----------------------------------------
-// Declared by the font issue's rasterizer in vqplatform_font.h.
+// Declared in vqplatform_font.h, beside the rasterizer (font_freetype.cpp).

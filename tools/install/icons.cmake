@@ -22,6 +22,4 @@ add_custom_command(OUTPUT ${QUORILA_ICON_TABLE}
             -P ${CMAKE_SOURCE_DIR}/tools/install/icon_table.cmake
     DEPENDS ${CMAKE_BINARY_DIR}/icons/64x64/quorila.png ${CMAKE_SOURCE_DIR}/tools/install/icon_table.cmake
     COMMENT "Icon table for the window" VERBATIM)
-if(TARGET quorila_game)
-  target_sources(quorila_game PRIVATE ${QUORILA_ICON_TABLE})
-endif()
+target_sources(quorila_game PRIVATE ${QUORILA_ICON_TABLE})

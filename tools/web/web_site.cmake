@@ -8,11 +8,9 @@ set(VQ_WEB_LINK_OPTIONS
     "-sEXPORTED_RUNTIME_METHODS=['FS','ENV','addRunDependency','removeRunDependency','stringToUTF8','lengthBytesUTF8']"
     "-sEXPORTED_FUNCTIONS=['_main','_setenv','_malloc','_free']"
     --pre-js ${CMAKE_SOURCE_DIR}/toolkit/platform/web/vqweb.js)
-if(TARGET quorila)
-  set_target_properties(quorila PROPERTIES SUFFIX ".js" RUNTIME_OUTPUT_DIRECTORY ${VQ_WEB_SITE}
-                        LINK_DEPENDS ${CMAKE_SOURCE_DIR}/toolkit/platform/web/vqweb.js)
-  target_link_options(quorila PRIVATE ${VQ_WEB_LINK_OPTIONS})
-endif()
+set_target_properties(quorila PROPERTIES SUFFIX ".js" RUNTIME_OUTPUT_DIRECTORY ${VQ_WEB_SITE}
+                      LINK_DEPENDS ${CMAKE_SOURCE_DIR}/toolkit/platform/web/vqweb.js)
+target_link_options(quorila PRIVATE ${VQ_WEB_LINK_OPTIONS})
 
 # The panel benchmark in the page, measured against the desktop's (the
 # figures script runs both): the same drawing on the headless back end,

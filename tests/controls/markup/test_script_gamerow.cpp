@@ -82,7 +82,7 @@ TEST_F(GameRow, LooksAsItsGoldenImage) {
   const std::vector<uint32_t>* screen = vqheadless_screen(handle());
   ASSERT_NE(screen, nullptr);
   ASSERT_EQ(screen->size(), 1305u * 915u);
-  EXPECT_TRUE(golden_compare("game_row", screen->data(), 1305, 915));
+  EXPECT_TRUE(golden_compare("controls", "game_row", screen->data(), 1305, 915));
 }
 
 TEST_F(GameRow, EveryNamedControlIsFound) {

@@ -10,7 +10,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -18,8 +17,7 @@
 
 namespace {
 
-const std::string seeds =
-    (std::filesystem::path(VQ_TEST_DATA_DIR).parent_path() / "fuzz" / "corpus" / "picture").string() + "/";
+const std::string seeds = VQ_TESTS_DIR "/fuzz/corpus/picture/";
 
 bool have(const char* tool) {
   return std::system((std::string("command -v ") + tool + " >/dev/null 2>&1").c_str()) == 0;

@@ -1,7 +1,7 @@
 // One fixed scene with every drawing command on a bordered panel, compared
-// pixel for pixel with the committed picture golden/panel_scene.png.
-// VQ_GOLDEN_UPDATE=1 writes that picture anew; on a mismatch the actual
-// picture and a difference picture go into the build folder.
+// pixel for pixel with the committed picture golden/panel_scene.png
+// (golden_test_util.h: VQ_GOLDEN_UPDATE=1 writes it anew).
+#include "golden_test_util.h"
 #include "view_test_util.h"
 
 #include "vqcolor.h"
@@ -15,7 +15,6 @@
 
 namespace {
 
-const std::string kGolden = std::string(VQ_TESTS_DIR) + "/graphics/golden/panel_scene.png";
 const std::string kBuild = VQ_BINARY_DIR;
 
 // Two small picture files the scene reads back: one through the toolkit's
@@ -112,56 +111,16 @@ void draw_scene(vqView* scene, vqView* child) {
   vqrefresh();
 }
 
-// The picture as read back by the platform's decoder.
-bool read_png(const std::string& file, std::vector<uint32_t>* pixels, int* w, int* h) {
-  vqpicture reader;
-  if (!vqpicture_open(&reader, "%s", file.c_str())) return false;
-  *w = reader.width;
-  *h = reader.height;
-  pixels->resize(static_cast<size_t>(*w) * *h);
-  for (int y = 0; y < *h; y++)
-    for (int x = 0; x < *w; x++) (*pixels)[static_cast<size_t>(y) * *w + x] = vqpicture_getpixel(&reader, x, y) & 0xFFFFFF;
-  return true;
-}
-
 TEST(ViewGolden, EveryDrawingCommandDrawsTheCommittedScene) {
   TestHost host(420, 320, 0x336699);
   write_pictures();
   vqView scene, child;
   draw_scene(&scene, &child);
-  if (const char* update = getenv("VQ_GOLDEN_UPDATE"); update && std::string(update) == "1") {
-    ASSERT_TRUE(vqpxmap_savetofile(&host.pm, "%s", kGolden.c_str()));
-    GTEST_SKIP() << "wrote " << kGolden;
-  }
-  std::vector<uint32_t> want;
-  int w = 0, h = 0;
-  ASSERT_TRUE(read_png(kGolden, &want, &w, &h)) << kGolden << " is missing: run with VQ_GOLDEN_UPDATE=1";
-  ASSERT_EQ(w, host.pm.width);
-  ASSERT_EQ(h, host.pm.height);
-  int first = -1, differing = 0;
-  vqpxmap diff;
-  vqpxmap_init(&diff);
-  diff.width = w;
-  diff.height = h;
-  diff.format = VQPX_TRUECOLOR;
-  ASSERT_TRUE(vqpxmap_allocate(&diff));
-  for (int i = 0; i < w * h; i++) {
-    uint32_t got = host.at(i % w, i / w);
-    bool same = got == want[static_cast<size_t>(i)];
-    if (!same && first < 0) first = i;
-    differing += !same;
-    // Equal pixels faded, differing ones in magenta.
-    vqpxmap_setpixel(&diff, i % w, i / w, same ? (got >> 2 & 0x3F3F3F) + 0x808080 : 0xFF00FF);
-  }
-  if (first >= 0) {
-    std::string actual = kBuild + "/panel_scene_actual.png", marked = kBuild + "/panel_scene_diff.png";
-    vqpxmap_savetofile(&host.pm, "%s", actual.c_str());
-    vqpxmap_savetofile(&diff, "%s", marked.c_str());
-    ADD_FAILURE() << differing << " pixels differ; the first at (" << first % w << ", " << first / w
-                  << "): 0x" << std::hex << host.at(first % w, first / w) << " instead of 0x"
-                  << want[static_cast<size_t>(first)] << std::dec << "; see " << actual << " and " << marked;
-  }
-  vqpxmap_free(&diff);
+  const int w = host.pm.width, h = host.pm.height;
+  std::vector<uint32_t> pixels(static_cast<size_t>(w) * h);
+  for (int y = 0; y < h; y++)
+    for (int x = 0; x < w; x++) pixels[static_cast<size_t>(y) * w + x] = host.at(x, y);
+  EXPECT_TRUE(golden_compare("graphics", "panel_scene", pixels.data(), w, h));
 }
 
 }  // namespace

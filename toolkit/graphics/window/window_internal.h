@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-// Everything steps 2 to 6 of an opening decide, before anything is created.
+// Everything an opening's options decide, before anything is created.
 struct vqwindow_options {
   int pixmap_width, pixmap_height;   // of the main panel; 0 = the window's size
   bool x_given;

@@ -1,5 +1,5 @@
 // Golden images: what a test drew, compared pixel for pixel with a committed
-// PNG under tests/controls/golden/. VQ_GOLDEN_UPDATE=1 writes the reference
+// PNG under tests/FOLDER/golden/. VQ_GOLDEN_UPDATE=1 writes the reference
 // instead (on purpose only: look at it before committing; it may be
 // recompressed, only its pixels count). On a mismatch the drawn image and a
 // difference image (differing pixels red, the rest faded) are written into
@@ -18,10 +18,10 @@
 #include <string>
 #include <vector>
 
-// Beside this header: tests/controls/golden/NAME.png (an absolute path, so
-// that tests which change their working folder still find it).
-inline std::string golden_path(const char* name) {
-  return std::string(VQ_TESTS_DIR) + "/controls/golden/" + name + ".png";
+// tests/FOLDER/golden/NAME.png (an absolute path, so that tests which
+// change their working folder still find it).
+inline std::string golden_path(const char* folder, const char* name) {
+  return std::string(VQ_TESTS_DIR) + "/" + folder + "/golden/" + name + ".png";
 }
 
 // Writes w x h pixels (0x00RRGGBB) as a PNG with the toolkit's writer.
@@ -39,10 +39,11 @@ inline bool golden_write(const std::string& file, const uint32_t* pixels, int w,
   return ok;
 }
 
-// The same against a reference in any folder; the files a mismatch leaves
-// in the build directory are named after name.
-inline ::testing::AssertionResult golden_compare_file(const std::string& reference, const char* name,
-                                                      const uint32_t* pixels, int w, int h) {
+// Compares w x h pixels (0x00RRGGBB, stride w) with tests/FOLDER/golden/NAME.png;
+// the files a mismatch leaves in the build directory are named after NAME.
+inline ::testing::AssertionResult golden_compare(const char* folder, const char* name, const uint32_t* pixels,
+                                                 int w, int h) {
+  const std::string reference = golden_path(folder, name);
   const char* update = std::getenv("VQ_GOLDEN_UPDATE");
   if (update && std::string(update) == "1") {
     if (!golden_write(reference, pixels, w, h)) return ::testing::AssertionFailure() << "cannot write " << reference;
@@ -78,8 +79,4 @@ inline ::testing::AssertionResult golden_compare_file(const std::string& referen
   golden_write(out + ".diff.png", diff.data(), w, h);
   return ::testing::AssertionFailure() << differing << " pixels differ from " << reference << ", first at "
                                        << first << "; see " << out << ".actual.png and " << out << ".diff.png";
-}
-
-inline ::testing::AssertionResult golden_compare(const char* name, const uint32_t* pixels, int w, int h) {
-  return golden_compare_file(golden_path(name), name, pixels, w, h);
 }
