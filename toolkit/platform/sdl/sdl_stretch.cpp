@@ -180,9 +180,12 @@ __attribute__((target("avx2"))) void mix_across_wide(const uint32_t* line, const
   }
 }
 
-// Mixes down `groups` whole groups into out, eight pixels a step.
+// Mixes down `groups` whole groups into out, eight pixels a step. Where
+// out is aligned the pixels are streamed past the caches: the screen
+// (another process) reads them, not we, and a store that first fetches a
+// line the display server last held costs more than all the mixing.
 __attribute__((target("avx2"))) void mix_down_wide(const int16_t* upper, const int16_t* lower, int weight,
-                                                   int groups, uint32_t* out) {
+                                                   int groups, uint32_t* out, bool stream) {
   const __m256i w = _mm256_set1_epi16(static_cast<short>(weight)), high_bytes = _mm256_set1_epi16(-256);
   auto mix = [](const int16_t* a_at, const int16_t* b_at, __m256i w) __attribute__((target("avx2"))) {
     const __m256i a = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(a_at));
@@ -193,7 +196,10 @@ __attribute__((target("avx2"))) void mix_down_wide(const int16_t* upper, const i
     const __m256i blue_red = _mm256_srli_epi16(mix(upper, lower, w), kShift);
     const __m256i green_alpha = _mm256_and_si256(_mm256_slli_epi16(mix(upper + 16, lower + 16, w), 8 - kShift),
                                                  high_bytes);
-    _mm256_storeu_si256(reinterpret_cast<__m256i*>(out), _mm256_or_si256(blue_red, green_alpha));
+    if (stream)
+      _mm256_stream_si256(reinterpret_cast<__m256i*>(out), _mm256_or_si256(blue_red, green_alpha));
+    else
+      _mm256_storeu_si256(reinterpret_cast<__m256i*>(out), _mm256_or_si256(blue_red, green_alpha));
   }
 }
 #endif
@@ -218,22 +224,26 @@ void mix_across(const uint32_t* line, const across_table& t, int first, int last
 }
 
 // Shown columns from..to (counted from the first kept group's first
-// column) of the rows mixed across, mixed down into out.
-void mix_down(const int16_t* upper, const int16_t* lower, int weight, int from, int to, uint32_t* out) {
+// column) of the rows mixed across, mixed down into out; true when pixels
+// were streamed.
+bool mix_down(const int16_t* upper, const int16_t* lower, int weight, int from, int to, uint32_t* out) {
 #if defined(VQSDL_AVX2)
   if (wide()) {
     // The groups that lie wholly inside, eight at a time; the ends plainly.
     const int first = (from + kGroup - 1) / kGroup, last = to / kGroup;
     if (last > first) {
+      uint32_t* middle = out + (first * kGroup - from);
+      // Streaming pays for whole lines of memory only.
+      const bool stream = (reinterpret_cast<uintptr_t>(middle) & 31) == 0 && last - first >= 8;
       mix_down_plain(upper, lower, weight, from, first * kGroup, out);
-      mix_down_wide(upper + kGroupValues * first, lower + kGroupValues * first, weight, last - first,
-                    out + (first * kGroup - from));
+      mix_down_wide(upper + kGroupValues * first, lower + kGroupValues * first, weight, last - first, middle, stream);
       mix_down_plain(upper, lower, weight, last * kGroup, to, out + (last * kGroup - from));
-      return;
+      return stream;
     }
   }
 #endif
   mix_down_plain(upper, lower, weight, from, to, out);
+  return false;
 }
 
 // Whole factors both ways: each shown row repeats one source row's pixels,
@@ -273,8 +283,8 @@ void vqsdl_stretch(const uint32_t* src, int w, int h, const vqsdl_rect& shown, c
     stretch_sharp(src, w, across_for(w, shown.w, 0), left, top, part.w, part.h, shown.h / h, frame, frame_stride);
     return;
   }
-  // Groups that start on 32-byte boundaries of the frame: no store of a
-  // group then straddles two cache lines.
+  // Groups that start on 32-byte boundaries of the frame, so that their
+  // pixels can be streamed (and no store straddles two cache lines).
   const int phase = static_cast<int>((reinterpret_cast<uintptr_t>(frame) / 4 - static_cast<unsigned>(left)) % kGroup);
   const across_table& t = across_for(w, shown.w, phase);
   const int first = (left + phase) / kGroup, last = (left + phase + part.w - 1) / kGroup;
@@ -293,10 +303,14 @@ void vqsdl_stretch(const uint32_t* src, int w, int h, const vqsdl_rect& shown, c
     return kept[k].data();
   };
   const int from = left + phase - first * kGroup;
+  bool streamed = false;
   for (int row = 0; row < part.h; row++) {
     const sample s = sample_at(h, shown.h, top + row);
     const int16_t* upper = across_row(s.index);
     const int16_t* lower = s.weight == 0 ? upper : across_row(s.index + 1);
-    mix_down(upper, lower, s.weight, from, from + part.w, frame + static_cast<size_t>(row) * frame_stride);
+    streamed |= mix_down(upper, lower, s.weight, from, from + part.w, frame + static_cast<size_t>(row) * frame_stride);
   }
+#if defined(VQSDL_AVX2)
+  if (streamed) _mm_sfence();   // all of it out before SDL hands the picture over
+#endif
 }
