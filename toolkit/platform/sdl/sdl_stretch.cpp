@@ -151,32 +151,41 @@ __attribute__((target("avx2"))) inline __m256i mix_pair(__m256i left, __m256i ri
   return _mm256_add_epi16(_mm256_add_epi16(left, _mm256_set1_epi16(kHalf)), _mm256_mulhrs_epi16(d, weights));
 }
 
-// The mixing across, eight shown pixels a step: each group's source
-// pixels are loaded in one or two registers and its left and right
-// neighbours picked from them by the table's lane positions.
-__attribute__((target("avx2"))) void mix_across_wide(const uint32_t* line, const across_table& t, int first,
-                                                     int last, int16_t* out) {
-  const __m256i low_bytes = _mm256_set1_epi16(0xFF), seven = _mm256_set1_epi32(7);
+// One group of one source row mixed across: its source pixels loaded in
+// one or two registers, its left and right neighbours picked from them by
+// the table's lane positions.
+__attribute__((target("avx2"))) inline void mix_group(const uint32_t* from, __m256i left_at, __m256i right_at,
+                                                      __m256i weights, bool two_loads, int16_t* out) {
+  const __m256i near = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(from));
+  __m256i left = _mm256_permutevar8x32_epi32(near, left_at), right = _mm256_permutevar8x32_epi32(near, right_at);
+  if (two_loads) {
+    const __m256i far = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(from + kGroup)),
+                  seven = _mm256_set1_epi32(7);
+    left = _mm256_blendv_epi8(left, _mm256_permutevar8x32_epi32(far, left_at), _mm256_cmpgt_epi32(left_at, seven));
+    right = _mm256_blendv_epi8(right, _mm256_permutevar8x32_epi32(far, right_at), _mm256_cmpgt_epi32(right_at, seven));
+  }
+  const __m256i low_bytes = _mm256_set1_epi16(0xFF);
+  _mm256_storeu_si256(reinterpret_cast<__m256i*>(out),
+                      mix_pair(_mm256_and_si256(left, low_bytes), _mm256_and_si256(right, low_bytes), weights));
+  _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + 2 * kGroup),
+                      mix_pair(_mm256_srli_epi16(left, 8), _mm256_srli_epi16(right, 8), weights));
+}
+
+// The mixing across, eight shown pixels a step, of one source row or of
+// two at once (`line2` not null), which then share the table's loads.
+__attribute__((target("avx2"))) void mix_across_wide(const uint32_t* line, const uint32_t* line2,
+                                                     const across_table& t, int first, int last, int16_t* out,
+                                                     int16_t* out2) {
   const bool two_loads = t.span > kGroup;
-  for (int g = first; g <= last; g++, out += kGroupValues) {
-    const uint32_t* from = line + t.base[static_cast<size_t>(g)];
+  for (int g = first; g <= last; g++, out += kGroupValues, out2 += kGroupValues) {
+    const int base = t.base[static_cast<size_t>(g)];
     const int32_t* lanes = &t.lanes[static_cast<size_t>(g) * 2 * kGroup];
     const __m256i left_at = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(lanes));
     const __m256i right_at = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(lanes + kGroup));
-    const __m256i near = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(from));
-    __m256i left = _mm256_permutevar8x32_epi32(near, left_at), right = _mm256_permutevar8x32_epi32(near, right_at);
-    if (two_loads) {
-      const __m256i far = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(from + kGroup));
-      left = _mm256_blendv_epi8(left, _mm256_permutevar8x32_epi32(far, left_at), _mm256_cmpgt_epi32(left_at, seven));
-      right =
-          _mm256_blendv_epi8(right, _mm256_permutevar8x32_epi32(far, right_at), _mm256_cmpgt_epi32(right_at, seven));
-    }
     const __m256i weights =
         _mm256_loadu_si256(reinterpret_cast<const __m256i*>(&t.weights[static_cast<size_t>(g) * kGroup]));
-    _mm256_storeu_si256(reinterpret_cast<__m256i*>(out),
-                        mix_pair(_mm256_and_si256(left, low_bytes), _mm256_and_si256(right, low_bytes), weights));
-    _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + 2 * kGroup),
-                        mix_pair(_mm256_srli_epi16(left, 8), _mm256_srli_epi16(right, 8), weights));
+    mix_group(line + base, left_at, right_at, weights, two_loads, out);
+    if (line2 != nullptr) mix_group(line2 + base, left_at, right_at, weights, two_loads, out2);
   }
 }
 
@@ -214,13 +223,18 @@ bool wide() {
 #endif
 }
 
-void mix_across(const uint32_t* line, const across_table& t, int first, int last, int16_t* out) {
+// Mixes source row `line` across into `out`, and `line2` (unless null)
+// into `out2`.
+void mix_across(const uint32_t* line, const uint32_t* line2, const across_table& t, int first, int last,
+                int16_t* out, int16_t* out2) {
 #if defined(VQSDL_AVX2)
   // Wide loads need a row of two groups' width; a group must not read more
   // source pixels than two registers hold (shrinking to less than half).
-  if (wide() && t.src >= 2 * kGroup && t.span <= 2 * kGroup) return mix_across_wide(line, t, first, last, out);
+  if (wide() && t.src >= 2 * kGroup && t.span <= 2 * kGroup)
+    return mix_across_wide(line, line2, t, first, last, out, out2);
 #endif
   mix_across_plain(line, t, first, last, out);
+  if (line2 != nullptr) mix_across_plain(line2, t, first, last, out2);
 }
 
 // Shown columns from..to (counted from the first kept group's first
@@ -289,16 +303,21 @@ void vqsdl_stretch(const uint32_t* src, int w, int h, const vqsdl_rect& shown, c
   const across_table& t = across_for(w, shown.w, phase);
   const int first = (left + phase) / kGroup, last = (left + phase + part.w - 1) / kGroup;
   const size_t row_values = static_cast<size_t>(last - first + 1) * 4 * kGroup;
-  // Two source rows mixed across, each kept in the slot of its parity so
-  // that neighbours never push each other out.
-  static std::vector<int16_t> kept[2];
-  int kept_index[2] = {-1, -1};
+  // Source rows are mixed across in pairs (2p, 2p + 1), which share the
+  // table's loads, and kept in four slots by their index: the two rows a
+  // shown row mixes never push each other out.
+  static std::vector<int16_t> kept[4];
+  int kept_index[4] = {-1, -1, -1, -1};
   for (std::vector<int16_t>& row : kept) row.resize(row_values);
   auto across_row = [&](int index) -> const int16_t* {
-    const int k = index & 1;
+    const int k = index & 3;
     if (kept_index[k] != index) {
-      mix_across(src + static_cast<size_t>(index) * w, t, first, last, kept[k].data());
-      kept_index[k] = index;
+      const int even = index & ~1, odd = even + 1;
+      const bool both = odd < h;
+      mix_across(src + static_cast<size_t>(even) * w, both ? src + static_cast<size_t>(odd) * w : nullptr, t, first,
+                 last, kept[even & 3].data(), kept[odd & 3].data());
+      kept_index[even & 3] = even;
+      if (both) kept_index[odd & 3] = odd;
     }
     return kept[k].data();
   };
