@@ -73,6 +73,9 @@ void answer_keys_quiz_begin() {
   focus_before = vqgraphic_getfocus(control_panel());
   focus_held = true;
   answer_keys_hold_focus();
+  // A learner reads the digits on the keypad, not the arrows: they answer
+  // whether NumLock is on or not (the arrow keys still move the ring).
+  vqwindow_keypad_digits(&main_window, true);
 }
 
 void answer_keys_hold_focus() {
@@ -81,6 +84,7 @@ void answer_keys_hold_focus() {
 }
 
 void answer_keys_quiz_end() {
+  vqwindow_keypad_digits(&main_window, false);
   ring_box = 1;
   ring_drawn = false;
   vqpxmap_snapshot_free(&under_ring);

@@ -123,6 +123,9 @@ bool play_task(player& p, step& s) {
       } else if (s.answer != answer_kind::none && s.by == answer_by::digit) {
         seen.clicked_box = box_for(p, s, p.task_in_quiz);
         vqheadless_char(main_window_handle(), '0' + seen.clicked_box);
+      } else if (s.answer != answer_kind::none && s.by == answer_by::keypad) {
+        seen.clicked_box = box_for(p, s, p.task_in_quiz);
+        vqheadless_keypad(main_window_handle(), '0' + seen.clicked_box, false);
       } else if (s.answer != answer_kind::none && s.by != answer_by::click) {
         seen.clicked_box = box_for(p, s, p.task_in_quiz);
         p.before_ring = ring_area();
@@ -228,7 +231,10 @@ bool play_step(player& p, step& s) {
       }
       return editor_drawn();
     case step_kind::editor_click: click(s.a + 10, s.b + 180); return true;
-    case step_kind::key: press_key(s.a); return true;
+    case step_kind::key:
+      if (s.b == 1) vqheadless_keypad(main_window_handle(), s.a, false);
+      else press_key(s.a);
+      return true;
     case step_kind::button:
       if (s.text == "btEnde") keep_last_look(p);
       click_control(s.text.c_str());

@@ -40,13 +40,15 @@ enum class step_kind {
 };
 
 enum class answer_kind { right, wrong, escape, box, none };
-// How the answer is given: a click on the box, its digit key, or the ring
-// moved by the arrow keys onto the box and Enter or Space.
-enum class answer_by { click, digit, arrows_enter, arrows_space };
+// How the answer is given: a click on the box, its digit key (top row, or
+// the keypad with NumLock off), or the ring moved by the arrow keys onto the
+// box and Enter or Space.
+enum class answer_by { click, digit, keypad, arrows_enter, arrows_space };
 
 struct step {
   step_kind kind = step_kind::sleep;
-  int a = 0, b = 0, c = 0;         // select: level, difficulty, N; editor_click: x, y; key: code
+  int a = 0, b = 0, c = 0;         // select: level, difficulty, N; editor_click: x, y; key: code, b = 1 for
+                                   // a keypad digit ('0' to '9') pressed with NumLock off
   answer_kind answer = answer_kind::right;
   answer_by by = answer_by::click;
   int delay_ms = 0;                // task: quiet time before the answer
@@ -210,6 +212,11 @@ inline step editor_click(int x, int y) {
 inline step key(int code) {
   step s = make(step_kind::key);
   s.a = code;
+  return s;
+}
+inline step keypad_key(int digit) {
+  step s = key(digit);
+  s.b = 1;
   return s;
 }
 inline step button(const char* name) {

@@ -131,6 +131,50 @@ const keys_case cases[] = {
          p.tasks = updown("udAnzahlAufgaben");
        }
      }},
+    {"KeypadDigitsAnswerWithoutNumLockAndNavigateOutsideTheQuiz",
+     [] {
+       // With NumLock off the keypad's 8 and 2 are Up and Down for the
+       // up-down controls, and during the quiz its digits choose boxes
+       // (4 and 6 among them, which are Left and Right then).
+       std::vector<step> s = {ready(), key(tab), keypad_key('8'), key(tab), keypad_key('8'), key(tab)};
+       for (int i = 0; i < 9; ++i) s.push_back(keypad_key('2'));
+       for (step more : {key(tab), key(tab), probe(), start_by_key(enter)}) s.push_back(more);
+       for (int k : {4, 5, 6}) {
+         step answer = key_task(answer_kind::box, answer_by::keypad);
+         answer.a = k;
+         s.push_back(answer);
+       }
+       for (step more : {wait_text("neu starten ?"), probe(), button("btEnde")}) s.push_back(more);
+       return s;
+     }(),
+     [](player& p) {
+       const std::vector<std::string> want = {"2 2 3 btStart digits off", "2 2 3 btStart digits off"};
+       if (p.probes != want) {
+         std::string seen;
+         for (const std::string& probe : p.probes) seen += " [" + probe + "]";
+         p.fail("selection, focus and keypad:" + seen);
+       }
+       // Judged as clicks on boxes 4, 5 and 6.
+       std::vector<std::string> sounds;
+       for (size_t t = 0; t < p.expected.size(); ++t) {
+         const expected_task& e = p.expected[t];
+         sounds.push_back(e.choices[static_cast<size_t>(p.seen[t].clicked_box)] == e.solution ? right_sound()
+                                                                                              : wrong_sound());
+       }
+       sounds.push_back("geschafft[1-9]\\.wav");
+       expect_sounds(p, sounds);
+       if (game_io_text("term1") != term1_of_quiz(p)) p.fail("term1: " + game_io_text("term1"));
+     },
+     [](player& p) {
+       p.probes.push_back(std::to_string(updown("udStufe")) + " " + std::to_string(updown("udSchwierigkeit")) + " " +
+                          std::to_string(updown("udAnzahlAufgaben")) + " " + focused_control() +
+                          (main_window.keypad_digits ? " digits on" : " digits off"));
+       if (p.probes.size() == 1) {
+         p.level = updown("udStufe");
+         p.difficulty = updown("udSchwierigkeit");
+         p.tasks = updown("udAnzahlAufgaben");
+       }
+     }},
 };
 
 void PrintTo(const keys_case& c, std::ostream* os) { *os << c.name; }

@@ -104,24 +104,28 @@ TEST(SdlScale, ScreenPointToClientPixel) {
 }
 
 // Plain bilinear sampling in floating point, for comparison.
-uint32_t bilinear(const std::vector<uint32_t>& src, int w, int h, double sx, double sy) {
+// How far the channels of `pixel` lie from plain bilinear sampling at
+// source point sx, sy, computed in floating point (the largest distance).
+double distance_from_bilinear(uint32_t pixel, const std::vector<uint32_t>& src, int w, int h, double sx, double sy) {
   sx = std::fmin(std::fmax(sx, 0), w - 1);
   sy = std::fmin(std::fmax(sy, 0), h - 1);
   int x0 = static_cast<int>(sx), y0 = static_cast<int>(sy);
   int x1 = std::min(x0 + 1, w - 1), y1 = std::min(y0 + 1, h - 1);
-  double fx = sx - x0, fy = sy - y0;
-  uint32_t out = 0;
-  for (int shift = 0; shift < 24; shift += 8) {
+  double fx = sx - x0, fy = sy - y0, worst = 0;
+  for (int shift = 0; shift < 32; shift += 8) {
     auto c = [&](int x, int y) { return static_cast<double>((src[static_cast<size_t>(y) * w + x] >> shift) & 255); };
     double v = (c(x0, y0) * (1 - fx) + c(x1, y0) * fx) * (1 - fy) + (c(x0, y1) * (1 - fx) + c(x1, y1) * fx) * fy;
-    out |= static_cast<uint32_t>(std::lround(v)) << shift;
+    worst = std::fmax(worst, std::fabs(static_cast<double>((pixel >> shift) & 255) - v));
   }
-  return out;
+  return worst;
 }
 
 std::vector<uint32_t> noise(int w, int h, unsigned seed) {
   std::vector<uint32_t> p(static_cast<size_t>(w) * h);
-  for (uint32_t& v : p) v = (seed = seed * 1103515245u + 12345u) >> 8 & 0xFFFFFF;
+  for (uint32_t& v : p) {
+    v = (seed = seed * 1103515245u + 12345u) >> 8;
+    v |= (seed = seed * 1103515245u + 12345u) >> 8 << 24;   // alpha too: it is mixed like the others
+  }
   return p;
 }
 
@@ -131,37 +135,64 @@ std::vector<uint32_t> stretched(const std::vector<uint32_t>& src, int w, int h, 
   return frame;
 }
 
-int channel_distance(uint32_t a, uint32_t b) {
-  int worst = 0;
-  for (int shift = 0; shift < 32; shift += 8)
-    worst = std::max(worst, std::abs(static_cast<int>((a >> shift) & 255) - static_cast<int>((b >> shift) & 255)));
-  return worst;
-}
-
-TEST(SdlScale, StretchCopiesRepeatsAndBlends) {
+TEST(SdlScale, StretchCopiesAndRepeats) {
   const int w = 61, h = 37;
   const std::vector<uint32_t> src = noise(w, h, 7);
   EXPECT_EQ(stretched(src, w, h, {0, 0, w, h}), src);
-
   const std::vector<uint32_t> doubled = stretched(src, w, h, {0, 0, 2 * w, 2 * h});
   for (int y = 0; y < 2 * h; y++)
     for (int x = 0; x < 2 * w; x++) ASSERT_EQ(doubled[static_cast<size_t>(y) * 2 * w + x], src[(y / 2) * w + x / 2]);
+}
 
-  // About two thirds, like the game on a small screen; 1.46 times, like the
-  // game maximised on a 1920 x 1080 desktop; wider by a whole factor but
-  // taller by a fraction.
-  const vqsdl_rect blended[] = {{0, 0, 40, 24}, {0, 0, 89, 54}, {0, 0, 3 * w, 90}};
-  for (const vqsdl_rect& shown : blended) {
-    const std::vector<uint32_t> out = stretched(src, w, h, shown);
-    int worst = 0;
-    for (int y = 0; y < shown.h; y++)
-      for (int x = 0; x < shown.w; x++) {
-        double sx = (x + 0.5) * w / shown.w - 0.5, sy = (y + 0.5) * h / shown.h - 0.5;
-        if (shown.w % w == 0) sx = x / (shown.w / w);   // whole: repeated
-        uint32_t expected = bilinear(src, w, h, sx, sy);
-        worst = std::max(worst, channel_distance(out[static_cast<size_t>(y) * shown.w + x], expected));
+// Every blended size against bilinear sampling computed the slow way, on
+// noise (the largest steps between neighbours), with the wide registers
+// and with the plain loops; both must also agree to the bit, wherever the
+// picture lands in its frame (the wide loops align their stores to it).
+TEST(SdlScale, StretchBlendsWithinOneStep) {
+  struct Case {
+    int w, h;
+    vqsdl_rect shown;
+    int frame_w;
+  };
+  const Case cases[] = {
+      {61, 37, {0, 0, 40, 24}, 40},             // about two thirds, like the game on a small screen
+      {1305, 915, {3, 0, 856, 600}, 861},       // the game on a 1024 x 600 screen, off the frame's alignment
+      {128, 72, {26, 0, 187, 105}, 240},        // 1.46 times, like a window maximised on 1920 x 1080
+      {128, 72, {0, 1, 192, 108}, 192},         // 1.5 times
+      {128, 72, {5, 0, 379, 213}, 389},         // 2.96 times, like a window maximised on 3840 x 2160
+      {61, 37, {0, 0, 183, 90}, 183},           // wider by a whole factor, taller by a fraction
+      {61, 37, {1, 0, 100, 74}, 101},           // taller by a whole factor, wider by a fraction
+      {20, 9, {0, 0, 23, 11}, 23},              // barely larger, fewer columns than two loads
+      {300, 10, {0, 0, 163, 7}, 163},           // shrunk to just over half
+      {300, 10, {0, 0, 100, 4}, 100},           // shrunk to a third
+  };
+  for (const Case& c : cases) {
+    const std::vector<uint32_t> src = noise(c.w, c.h, static_cast<unsigned>(c.w));
+    std::vector<uint32_t> pictures[2];
+    for (int wide = 0; wide < 2; wide++) {
+      vqsdl_stretch_allow_wide(wide == 1);
+      std::vector<uint32_t> frame(static_cast<size_t>(c.frame_w) * (c.shown.y + c.shown.h), 0xDEAD);
+      uint32_t* at = frame.data() + static_cast<size_t>(c.shown.y) * c.frame_w + c.shown.x;
+      vqsdl_stretch(src.data(), c.w, c.h, c.shown, c.shown, at, c.frame_w);
+      for (int y = 0; y < c.shown.h; y++)
+        pictures[wide].insert(pictures[wide].end(), at + static_cast<size_t>(y) * c.frame_w,
+                              at + static_cast<size_t>(y) * c.frame_w + c.shown.w);
+    }
+    vqsdl_stretch_allow_wide(true);
+    EXPECT_TRUE(pictures[0] == pictures[1]) << "wide and plain differ at " << c.shown.w << "x" << c.shown.h;
+    const bool whole_x = c.shown.w % c.w == 0, whole_y = c.shown.h % c.h == 0;
+    double worst = 0;
+    for (int y = 0; y < c.shown.h; y++)
+      for (int x = 0; x < c.shown.w; x++) {
+        double sx = (x + 0.5) * c.w / c.shown.w - 0.5, sy = (y + 0.5) * c.h / c.shown.h - 0.5;
+        if (whole_x) sx = x / (c.shown.w / c.w);   // whole: repeated
+        if (whole_y) sy = y / (c.shown.h / c.h);
+        worst = std::fmax(worst, distance_from_bilinear(pictures[0][static_cast<size_t>(y) * c.shown.w + x], src,
+                                                        c.w, c.h, sx, sy));
       }
-    EXPECT_LE(worst, 3) << shown.w << "x" << shown.h;   // fixed-point weights
+    // Rounded to within a hair of half a step, so never more than one step
+    // from the exact value rounded (and not cut off, which is a step away).
+    EXPECT_LE(worst, 0.5 + 1.0 / 32) << c.shown.w << "x" << c.shown.h;
   }
 }
 

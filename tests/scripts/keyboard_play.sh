@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # A play-through of the game by keyboard alone on an X screen of its own
 # (Xvfb, the SDL back end, keys by xdotool, no mouse event at all): level 2,
-# difficulty 2 and N = 3 set with Tab and the arrow keys, START by Enter, the first task
+# difficulty 2 and N = 4 set with Tab and the arrow keys (the last steps down
+# by the keypad's 2 with NumLock off), START by Enter, the first task
 # answered by its digit key, the second wrongly by the ring (arrows, then
 # Enter), which must be seen on the screen around the chosen box, the third
-# by the keypad's digit; then Tab to ENDE and Enter end the game with 0, and
-# the results log holds the quiz. QUORILA_TEST_HOOK=1 tells the right box.
+# by the keypad's digit (xdotool turns NumLock on for it), the fourth by the
+# keypad with NumLock off (End, Down, Page down, Left, 5, Right then); then
+# Tab to ENDE and Enter end the game with 0, and the results log holds the
+# quiz. QUORILA_TEST_HOOK=1 tells the right box.
 set -u
 build=$1
 source_dir=$2
@@ -56,9 +59,10 @@ eval "$(xdotool getwindowgeometry --shell "$window_id")"
 xdotool windowfocus --sync "$window_id" 2> /dev/null || xdotool windowfocus "$window_id"
 
 # Level (first control) and difficulty (second) up to 2, N (third) down
-# from 12 to 3, on to START.
+# from 12 to 4, on to START.
 keys Tab Up Tab Up Tab
-for _ in $(seq 9); do keys Down; done
+for _ in $(seq 6); do keys Down; done
+keys KP_Down KP_Down
 keys Tab Tab Return
 
 read -r _ _ _ _ k _ <<< "$(wait_line '^quorila-test: task 1 box ')" || fail "task 1 never came"
@@ -72,6 +76,9 @@ ring_seen "$wrong" || fail "no ring around box $wrong on the screen"
 keys Return
 read -r _ _ _ _ k _ <<< "$(wait_line '^quorila-test: task 3 box ')" || fail "task 3 never came"
 keys "KP_$k"
+read -r _ _ _ _ k _ <<< "$(wait_line '^quorila-test: task 4 box ')" || fail "task 4 never came"
+without_numlock=(KP_End KP_Down KP_Next KP_Left KP_Begin KP_Right)
+keys "${without_numlock[$((k - 1))]}"
 
 for _ in $(seq 300); do
   [ -s "$work/xdg/quorila/results.csv" ] && break
@@ -88,7 +95,7 @@ program=""
 [ "$status" -eq 0 ] || fail "the game ended with $status"
 line=$(tail -n 1 "$work/xdg/quorila/results.csv")
 echo "$line"
-# Level 2, difficulty 2, 3 tasks, 2 right, 1 wrong, none skipped.
-grep -qE ',2,2,3,2,1,0,.*finished' <<< "$line" || fail "the log does not show level 2, difficulty 2, N = 3, two right and one wrong"
+# Level 2, difficulty 2, 4 tasks, 3 right, 1 wrong, none skipped.
+grep -qE ',2,2,4,3,1,0,.*finished' <<< "$line" || fail "the log does not show level 2, difficulty 2, N = 4, three right and one wrong"
 [ "$(grep -c finished "$work/xdg/quorila/results.csv")" -eq 1 ] || fail "not one quiz in the log"
 echo "keyboard_play: ok"

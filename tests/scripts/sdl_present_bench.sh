@@ -2,7 +2,8 @@
 # The presenting and idle benchmark on an X screen of its own that is too
 # small for its 1280 x 720 window, so that presenting scales; then on a
 # 3840 x 2160 screen the frame in a window maximised on 1920 x 1080 (under a
-# title bar: a fractional factor) and in a fullscreen one (a whole factor).
+# title bar: a fractional factor), a fullscreen one there (1.5), one
+# maximised on 3840 x 2160 (2.96) and a fullscreen one (a whole factor).
 # The bounds are loose (this runs beside other tests on a shared machine); a
 # sanitizer build only has to run it.
 set -u
@@ -32,13 +33,17 @@ assert idle < 3.0, f"an idle window takes {idle} % of a core"
 PY
 fi
 start_screen 3840x2160 || { echo "Xvfb did not start for the large screen: skipped"; exit 77; }
-out=$(VQ_PLATFORM=sdl "$build/tools/bench_present" 0 20 1920x1050 3840x2160) || { echo "$out"; echo "benchmark failed"; exit 1; }
+out=$(VQ_PLATFORM=sdl "$build/tools/bench_present" 0 20 1920x1050 1920x1080 3840x2130 3840x2160) || { echo "$out"; echo "benchmark failed"; exit 1; }
 echo "$out"
 grep -q 'VQ_SANITIZE:BOOL=ON' "$build/CMakeCache.txt" 2> /dev/null && exit 0
 python3 - "$out" << 'PY'
 import re, sys
-ratios = re.findall(r'in a (\d+x\d+) window \(picture (\d+x\d+)\).*?processor time ratio ([0-9.]+)', sys.argv[1])
-assert [(r[0], r[1]) for r in ratios] == [('1920x1050', '1867x1050'), ('3840x2160', '3840x2160')], ratios
+ratios = re.findall(r'in a (\d+x\d+) window \(picture (\d+x\d+)\).*?processor time .*?ratio ([0-9.]+)', sys.argv[1])
+assert [(r[0], r[1]) for r in ratios] == [('1920x1050', '1867x1050'), ('1920x1080', '1920x1080'),
+                                         ('3840x2130', '3787x2130'), ('3840x2160', '3840x2160')], ratios
+# The budget is 1.4 times; measured 1.24 to 1.46 for the fractional factors
+# on two cores shared with other builds, whole factors at most 1.0. The
+# bound leaves room for a busier machine.
 for size, picture, ratio in ratios:
-    assert float(ratio) < 3, f"presenting at {size} takes {ratio} times the processor time of SDL's own update"
+    assert float(ratio) < 1.8, f"presenting at {size} takes {ratio} times the processor time of SDL's own update"
 PY

@@ -99,6 +99,12 @@ void vqplatform_dispatch(const vqplatform_msg* msg) {
   }
 }
 
+int vqplatform_keypad_navigation(int digit) {
+  // Insert, End, Down, Page down, Left, (5), Right, Home, Up, Page up.
+  static const int keys[10] = {317, 321, 304, 324, 301, 0, 302, 320, 303, 323};
+  return digit >= '0' && digit <= '9' ? keys[digit - '0'] : 0;
+}
+
 int vqplatform_window_create(const char* title, int x, int y, int w, int h, unsigned flags,
                              vqplatform_winproc proc, void* object) {
   int window = backend().window_create(title, x, y, w, h, flags);

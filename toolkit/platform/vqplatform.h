@@ -75,6 +75,10 @@ struct vqplatform_msg {
   int wheel;
   int key;
   int ch;
+  // VQMSG_KEYDOWN, VQMSG_KEYUP: a digit key of the numeric keypad that does
+  // not type its digit (NumLock off) is a navigation key (`key`, 0 for the
+  // 5) and names its digit here, '0' to '9'; every other key has 0.
+  int keypad;
   char text[261];
 };
 
@@ -86,6 +90,10 @@ bool vqplatform_peek_message(vqplatform_msg* msg);
 bool vqplatform_wait_message(vqplatform_msg* msg, uint32_t timeout_ms);
 // Hands the message to its window's procedure; messages of unknown windows are dropped.
 void vqplatform_dispatch(const vqplatform_msg* msg);
+// The navigation key a keypad digit key is while NumLock is off, as desktops
+// have it: 1 End, 2 Down, 3 Page down, 4 Left, 6 Right, 7 Home, 8 Up, 9 Page
+// up, 0 Insert; 0 for the 5 (and for anything that is no digit).
+int vqplatform_keypad_navigation(int digit);
 
 // ---- windows ---------------------------------------------------------------
 

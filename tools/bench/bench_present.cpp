@@ -109,9 +109,9 @@ int main(int argc, char** argv) {
       vqplatform_bench_reference_close();
     }
     std::printf("present %dx%d frame in a %dx%d window (picture %dx%d): %.3f ms; SDL update of a %dx%d window: "
-                "%.3f ms; ratio %.2f; processor time ratio %.2f\n",
+                "%.3f ms; ratio %.2f; processor time %.3f ms against %.3f ms, ratio %.2f\n",
                 kWidth, kHeight, want_w, want_h, shown_w, shown_h, ours, want_w, want_h, reference,
-                ours / reference, ours_cpu / reference_cpu);
+                ours / reference, ours_cpu, reference_cpu, ours_cpu / reference_cpu);
   }
   if (idle_seconds <= 0) return 0;
 

@@ -52,6 +52,35 @@ TEST_F(WindowInput, EveryKeyOfTheTablePostsItsCodeAndItsReleasePlus512) {
   }
 }
 
+// The keypad's digit keys: with NumLock on they type their digits; with it
+// off they are navigation keys (the 5 none), unless the window asks for
+// digits, which then come without releases.
+TEST_F(WindowInput, KeypadDigitsNavigateWithoutNumLockUnlessTheWindowWantsDigits) {
+  struct Case {
+    int digit;
+    int navigation;   // 0: the key has no code then
+  };
+  const Case cases[] = {{'0', 317}, {'1', 321}, {'2', 304}, {'3', 324}, {'4', 301},
+                        {'5', 0},   {'6', 302}, {'7', 320}, {'8', 303}, {'9', 323}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.digit - '0');
+    vqheadless_keypad(handle, c.digit, true);
+    EXPECT_EQ(drain_events(), (std::vector<int>{c.digit}));
+    vqheadless_keypad(handle, c.digit, false);
+    const std::vector<int> navigated =
+        c.navigation != 0 ? std::vector<int>{c.navigation, c.navigation + 512} : std::vector<int>{};
+    EXPECT_EQ(drain_events(), navigated);
+    vqwindow_keypad_digits(&window, true);
+    vqheadless_keypad(handle, c.digit, false);
+    vqheadless_keypad(handle, c.digit, true);
+    key(301, true);   // the arrow keys themselves keep their meaning
+    EXPECT_EQ(drain_events(), (std::vector<int>{c.digit, c.digit, 301}));
+    vqwindow_keypad_digits(&window, false);
+    key(301, false);
+    drain_events();
+  }
+}
+
 struct Press {
   int key;
   bool down;

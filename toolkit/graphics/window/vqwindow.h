@@ -53,6 +53,7 @@ class vqWindow {
   uint8_t created;
   // Input state kept between platform messages.
   unsigned modifiers;        // 1 Shift, 2 Alt, 4 Control
+  uint8_t keypad_digits;     // keypad digit keys type their digits, NumLock on or off
   char dropped_file[261];
   // The window container's children (bars and main panel) as the regions
   // they registered with VQCMD_ADDREGION, in client coordinates.
@@ -76,6 +77,10 @@ enum vqwindow_eventindex {
 bool vqwindow_open(vqWindow* window, const char* format, ...);
 void vqwindow_close(vqWindow* window);
 int vqwindow_mousex(vqWindow* window);
+// While on, the digit keys of the numeric keypad type their digits whatever
+// NumLock says (a game that takes answers by digit); off (as opened), with
+// NumLock off they are the navigation keys printed on them.
+void vqwindow_keypad_digits(vqWindow* window, bool on);
 int vqwindow_mousey(vqWindow* window);
 
 // Saves what the window shows on the screen as a PNG file, with the

@@ -28,6 +28,7 @@ void vqwindow_close(vqWindow* window) {
   window->captured_child = -1;
   window->hovered_child = -1;
   window->modifiers = 0;
+  window->keypad_digits = 0;
   window->batching = 0;
   vqframe_window_closed();
 }

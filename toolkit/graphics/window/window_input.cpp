@@ -41,6 +41,16 @@ int button_command(int kind, int button) {
   }
 }
 
+void typed(vqWindow* window, int ch);
+
+// A keypad digit key with NumLock off: its navigation key, or its digit
+// while the window asks for digits (and then there is no release to post).
+bool keypad_typed(vqWindow* window, const vqplatform_msg* msg) {
+  if (msg->keypad < '0' || msg->keypad > '9' || !window->keypad_digits) return false;
+  if (msg->kind == VQMSG_KEYDOWN) typed(window, msg->keypad);
+  return true;
+}
+
 void key_down(vqWindow* window, int key) {
   if (!has_key_code(key)) return;
   window->modifiers |= modifier_of(key);
@@ -94,8 +104,12 @@ void vqwindow_proc(void* object, const vqplatform_msg* msg) {
     case VQMSG_WHEEL:
       if (msg->wheel != 0) send(window, msg->wheel > 0 ? VQCMD_WHEELUP : VQCMD_WHEELDOWN, msg->x, msg->y);
       break;
-    case VQMSG_KEYDOWN: key_down(window, msg->key); break;
-    case VQMSG_KEYUP: key_up(window, msg->key); break;
+    case VQMSG_KEYDOWN:
+      if (!keypad_typed(window, msg)) key_down(window, msg->key);
+      break;
+    case VQMSG_KEYUP:
+      if (!keypad_typed(window, msg)) key_up(window, msg->key);
+      break;
     case VQMSG_CHAR: typed(window, msg->ch); break;
     case VQMSG_CLOSE: send(window, VQCMD_CLOSE); break;
     case VQMSG_PAINT: send(window, VQCMD_PAINT, msg->x, msg->y, msg->width, msg->height); break;
@@ -135,4 +149,8 @@ void vqwindow_proc(void* object, const vqplatform_msg* msg) {
       break;
     default: break;
   }
+}
+
+void vqwindow_keypad_digits(vqWindow* window, bool on) {
+  if (window != nullptr) window->keypad_digits = on ? 1 : 0;
 }

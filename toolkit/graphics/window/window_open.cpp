@@ -40,7 +40,7 @@ bool open_window_pixmap(vqWindow* window, int width, int height) {
 vqWindow::vqWindow()
     : events{}, font(-1), layout{}, platform{}, title{}, background(0), quit_allowed(1), close_allowed(1), draw(1),
       menu_height(0), status_height(0), toolbar_height(0), max_width(0), max_height(0), window_events{},
-      created(0), modifiers(0), dropped_file{}, children{}, child_count(0), captured_child(-1), hovered_child(-1),
+      created(0), modifiers(0), keypad_digits(0), dropped_file{}, children{}, child_count(0), captured_child(-1), hovered_child(-1),
       batching(0) {
   vqgeometry_reset(&layout);
   vqpxmap_init(&platform.pixmap);

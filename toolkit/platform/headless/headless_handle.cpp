@@ -65,6 +65,19 @@ void vqheadless_char(int window, int ch) {
   headless_push(msg);
 }
 
+void vqheadless_keypad(int window, int digit, bool numlock) {
+  if (numlock) {
+    vqheadless_char(window, digit);
+    return;
+  }
+  for (bool down : {true, false}) {
+    vqplatform_msg msg = headless_make(window, down ? VQMSG_KEYDOWN : VQMSG_KEYUP);
+    msg.key = vqplatform_keypad_navigation(digit);
+    msg.keypad = digit;
+    headless_push(msg);
+  }
+}
+
 void vqheadless_close_request(int window) { headless_push(headless_make(window, VQMSG_CLOSE)); }
 
 void vqheadless_focus(int window, bool gained) {

@@ -32,6 +32,9 @@ void vqheadless_double_click(int window, int x, int y, int button = 1);
 void vqheadless_wheel(int window, int x, int y, int delta);
 void vqheadless_key(int window, int key, bool down);
 void vqheadless_char(int window, int ch);
+// A digit key of the numeric keypad ('0' to '9') pressed and released: with
+// NumLock on it types the digit, with NumLock off it is its navigation key.
+void vqheadless_keypad(int window, int digit, bool numlock);
 void vqheadless_close_request(int window);
 // The window becomes the active one and gets the keyboard (or loses both).
 void vqheadless_focus(int window, bool gained);

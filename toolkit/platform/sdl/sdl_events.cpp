@@ -12,6 +12,28 @@ namespace {
 
 std::deque<vqplatform_msg> g_queue;
 
+// A keypad digit pressed with NumLock on types its digit from the key
+// itself; SDL's text for it, which follows, is dropped (SDL's idea of
+// NumLock and the text it gets from X can disagree for synthetic keys, and
+// a digit must never arrive twice).
+int g_keypad_text = 0;
+
+int keypad_digit(SDL_Keycode sym) {
+  switch (sym) {
+    case SDLK_KP_0: return '0';
+    case SDLK_KP_1: return '1';
+    case SDLK_KP_2: return '2';
+    case SDLK_KP_3: return '3';
+    case SDLK_KP_4: return '4';
+    case SDLK_KP_5: return '5';
+    case SDLK_KP_6: return '6';
+    case SDLK_KP_7: return '7';
+    case SDLK_KP_8: return '8';
+    case SDLK_KP_9: return '9';
+    default: return 0;
+  }
+}
+
 vqplatform_msg make(int window, int kind) {
   vqplatform_msg msg{};
   msg.window = window;
@@ -49,6 +71,22 @@ void on_key(const SDL_KeyboardEvent& ev) {
     if (ev.type == SDL_KEYDOWN && ev.repeat == 0) vqsdl_toggle_fullscreen(window);
     return;
   }
+  if (ev.type == SDL_KEYDOWN) g_keypad_text = 0;
+  if (const int digit = keypad_digit(ev.keysym.sym)) {
+    if ((ev.keysym.mod & KMOD_NUM) != 0) {
+      if (ev.type != SDL_KEYDOWN) return;
+      vqplatform_msg msg = make(window, VQMSG_CHAR);
+      msg.ch = digit;
+      vqsdl_post(msg);
+      g_keypad_text = digit;
+      return;
+    }
+    vqplatform_msg msg = make(window, ev.type == SDL_KEYDOWN ? VQMSG_KEYDOWN : VQMSG_KEYUP);
+    msg.key = vqplatform_keypad_navigation(digit);
+    msg.keypad = digit;
+    vqsdl_post(msg);
+    return;
+  }
   if (int key = vqsdl_keycode(ev.keysym.sym)) {
     vqplatform_msg msg = make(window, ev.type == SDL_KEYDOWN ? VQMSG_KEYDOWN : VQMSG_KEYUP);
     msg.key = key;
@@ -76,6 +114,10 @@ void on_text(const SDL_TextInputEvent& ev) {
   for (size_t i = 0; i < count; i++) {
     // Enter, Space, Tab and Escape are keys, not characters.
     if (chars[i] < 32 || chars[i] == 127 || chars[i] == ' ') continue;
+    if (g_keypad_text != 0 && chars[i] == g_keypad_text) {   // typed already, by its key
+      g_keypad_text = 0;
+      continue;
+    }
     vqplatform_msg msg = make(window, VQMSG_CHAR);
     msg.ch = chars[i];
     vqsdl_post(msg);

@@ -36,6 +36,12 @@ vqsdl_rect vqsdl_shown_part(const vqsdl_rect& shown, int w, int h, int x, int y,
 // picture src (w x h, stride w) to frame, which points at the window pixel
 // part.x, part.y (stride in pixels): copied when the sizes agree, pixels
 // repeated when it grows by a whole factor (sharp), bilinear otherwise
-// (smooth, and thin lines stay visible when it shrinks).
+// (smooth, and thin lines stay visible when it shrinks), within one step
+// per channel of exact bilinear sampling.
 void vqsdl_stretch(const uint32_t* src, int w, int h, const vqsdl_rect& shown, const vqsdl_rect& part,
                    uint32_t* frame, int frame_stride);
+
+// Whether vqsdl_stretch may use the processor's wide registers where it
+// has them (on by default); off, it runs the plain loops of the same
+// arithmetic, which the tests compare it with.
+void vqsdl_stretch_allow_wide(bool allowed);

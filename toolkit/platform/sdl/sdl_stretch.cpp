@@ -1,0 +1,335 @@
+// Stretching a client picture to the window pixels that show it: copied at
+// the same size, pixels repeated for whole factors (sharp), bilinear in
+// fixed point otherwise. A scaled frame must cost little more than SDL's own
+// update of a frame of the window's size, so the bilinear work is split in
+// two passes that each touch a pixel once: every source row is mixed across
+// once (from a table made once per size), and every shown row mixes two of
+// those rows down. Eight pixels at a time where the processor has AVX2; a
+// plain loop of the very same arithmetic elsewhere, so that every processor
+// shows the same picture.
+#include "sdl_scale.h"
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+#if defined(__x86_64__) && defined(__GNUC__)
+#include <immintrin.h>
+#define VQSDL_AVX2 1
+#endif
+
+namespace {
+
+// Weights are shares of kOne. A row mixed across keeps each channel as a
+// 16-bit value of 128 times the channel plus a half, so that mixing down
+// stays exact to a fraction of a step and ends in a plain shift.
+constexpr int kOne = 1 << 15;
+constexpr int kShift = 7;
+constexpr int kHalf = 1 << (kShift - 1);
+constexpr int kGroup = 8;   // shown pixels per step; a mixed row is padded to whole groups
+
+// x * w / kOne rounded, exactly as the processor's rounding high multiply
+// (pmulhrsw) computes it for 16-bit x and w.
+inline int mul_round(int x, int w) { return (x * w + (1 << 14)) >> 15; }
+
+int64_t floor_div(int64_t a, int64_t b) {
+  int64_t q = a / b;
+  return (a % b != 0 && (a < 0) != (b < 0)) ? q - 1 : q;
+}
+
+struct sample {
+  int index;    // first source pixel
+  int weight;   // share of the next one, in 1/kOne
+};
+
+bool whole_factor(int src, int dst) { return dst >= src && dst % src == 0; }
+
+// The source sample of shown position c along an axis of src pixels shown
+// as dst: whole factors repeat pixels, every other scale blends the two
+// source pixels around the shown pixel's centre.
+sample sample_at(int src, int dst, int c) {
+  if (whole_factor(src, dst)) return {c / (dst / src), 0};
+  // Centre of shown pixel c in source pixels, minus half a pixel.
+  const int64_t num = int64_t{2 * c + 1} * src - dst, den = int64_t{2} * dst;
+  int64_t index = floor_div(num, den);
+  int64_t weight = ((num - index * den) * kOne + dst) / den;
+  if (weight >= kOne) index++, weight = 0;
+  if (index < 0) index = 0, weight = 0;
+  if (index >= src - 1) index = src - 1, weight = 0;
+  return {static_cast<int>(index), static_cast<int>(weight)};
+}
+
+// A row mixed across holds, per group of eight columns, 32 values: the
+// blue and red channels of the eight pixels (blue first), then their green
+// and alpha channels, so that the wide passes reach each channel with a
+// mask or a shift instead of a shuffle, and a pixel's four values sit at
+// the same place of two registers.
+constexpr int kGroupValues = 4 * kGroup;
+
+inline int value_at(int column, int channel) {   // channel 0 blue .. 3 alpha
+  return (column / kGroup) * kGroupValues + (channel & 1) * 2 * kGroup + 2 * (column % kGroup) + (channel >> 1);
+}
+
+// Everything about the columns of one picture width shown at another,
+// made once per pair of sizes and phase: the sample of every shown column
+// and, per group, where the eight-at-a-time pass loads and which loaded
+// pixels it takes. Groups start `phase` columns before the shown columns
+// (so that a group's pixels can land on one aligned stretch of memory); the
+// columns before the first and after the last repeat their neighbour.
+struct across_table {
+  int src = 0, dst = 0, phase = 0;
+  std::vector<sample> at;          // per column position (shown column + phase)
+  std::vector<int> base;           // per group: first source pixel loaded
+  std::vector<int32_t> lanes;      // per group: 8 left, 8 right pixels, as positions after base
+  std::vector<int32_t> weights;    // per group: the 8 columns' weights, twice in each
+  int span = 0;                    // most source pixels a group reads
+};
+
+const across_table& across_for(int src, int dst, int phase) {
+  static across_table table;
+  if (table.src == src && table.dst == dst && table.phase == phase) return table;
+  table = across_table{};
+  table.src = src;
+  table.dst = dst;
+  table.phase = phase;
+  const int groups = (dst + phase + kGroup - 1) / kGroup;
+  for (int p = 0; p < groups * kGroup; p++) table.at.push_back(sample_at(src, dst, std::clamp(p - phase, 0, dst - 1)));
+  auto first_of = [&](int g) { return table.at[static_cast<size_t>(g) * kGroup].index; };
+  auto last_of = [&](int g) {
+    return std::min(table.at[static_cast<size_t>(g) * kGroup + kGroup - 1].index + 1, src - 1);
+  };
+  for (int g = 0; g < groups; g++) table.span = std::max(table.span, last_of(g) - first_of(g) + 1);
+  const int loaded = table.span <= kGroup ? kGroup : 2 * kGroup;
+  for (int g = 0; g < groups; g++) {
+    const sample* s = &table.at[static_cast<size_t>(g) * kGroup];
+    // Loads stay inside the row: near its end they start earlier.
+    const int base = std::max(0, std::min(first_of(g), src - loaded));
+    table.base.push_back(base);
+    for (int k = 0; k < kGroup; k++) table.lanes.push_back(s[k].index - base);
+    for (int k = 0; k < kGroup; k++) table.lanes.push_back(std::min(s[k].index + 1, src - 1) - base);
+    for (int k = 0; k < kGroup; k++) table.weights.push_back(s[k].weight | s[k].weight << 16);
+  }
+  return table;
+}
+
+// Mixes source row `line` across into `out` for the groups first..last of
+// the table, the plain way.
+void mix_across_plain(const uint32_t* line, const across_table& t, int first, int last, int16_t* out) {
+  for (int c = first * kGroup; c < (last + 1) * kGroup; c++) {
+    const sample& s = t.at[static_cast<size_t>(c)];
+    const uint32_t a = line[s.index], b = line[std::min(s.index + 1, t.src - 1)];
+    for (int k = 0; k < 4; k++) {
+      const int left = static_cast<int>((a >> (8 * k)) & 255) << kShift;
+      const int right = static_cast<int>((b >> (8 * k)) & 255) << kShift;
+      out[value_at(c - first * kGroup, k)] = static_cast<int16_t>(left + kHalf + mul_round(right - left, s.weight));
+    }
+  }
+}
+
+// Mixes two rows mixed across down into shown pixels: columns from..to,
+// counted from the rows' first column.
+void mix_down_plain(const int16_t* upper, const int16_t* lower, int weight, int from, int to, uint32_t* out) {
+  for (int c = from; c < to; c++) {
+    uint32_t pixel = 0;
+    for (int k = 0; k < 4; k++) {
+      const int a = upper[value_at(c, k)], b = lower[value_at(c, k)];
+      pixel |= static_cast<uint32_t>((a + mul_round(b - a, weight)) >> kShift) << (8 * k);
+    }
+    out[c - from] = pixel;
+  }
+}
+
+#if defined(VQSDL_AVX2)
+const bool g_avx2 = __builtin_cpu_supports("avx2");
+
+// One channel of eight left and right pixels (16 bits each, in one half of
+// every 32-bit lane) mixed by their weights, as 128 times the channel plus
+// a half.
+__attribute__((target("avx2"))) inline __m256i mix_pair(__m256i left, __m256i right, __m256i weights) {
+  left = _mm256_slli_epi16(left, kShift);
+  const __m256i d = _mm256_sub_epi16(_mm256_slli_epi16(right, kShift), left);
+  return _mm256_add_epi16(_mm256_add_epi16(left, _mm256_set1_epi16(kHalf)), _mm256_mulhrs_epi16(d, weights));
+}
+
+// One group of one source row mixed across: its source pixels loaded in
+// one or two registers, its left and right neighbours picked from them by
+// the table's lane positions.
+__attribute__((target("avx2"))) inline void mix_group(const uint32_t* from, __m256i left_at, __m256i right_at,
+                                                      __m256i weights, bool two_loads, int16_t* out) {
+  const __m256i near = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(from));
+  __m256i left = _mm256_permutevar8x32_epi32(near, left_at), right = _mm256_permutevar8x32_epi32(near, right_at);
+  if (two_loads) {
+    const __m256i far = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(from + kGroup)),
+                  seven = _mm256_set1_epi32(7);
+    left = _mm256_blendv_epi8(left, _mm256_permutevar8x32_epi32(far, left_at), _mm256_cmpgt_epi32(left_at, seven));
+    right = _mm256_blendv_epi8(right, _mm256_permutevar8x32_epi32(far, right_at), _mm256_cmpgt_epi32(right_at, seven));
+  }
+  const __m256i low_bytes = _mm256_set1_epi16(0xFF);
+  _mm256_storeu_si256(reinterpret_cast<__m256i*>(out),
+                      mix_pair(_mm256_and_si256(left, low_bytes), _mm256_and_si256(right, low_bytes), weights));
+  _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + 2 * kGroup),
+                      mix_pair(_mm256_srli_epi16(left, 8), _mm256_srli_epi16(right, 8), weights));
+}
+
+// The mixing across, eight shown pixels a step, of one source row or of
+// two at once (`line2` not null), which then share the table's loads.
+__attribute__((target("avx2"))) void mix_across_wide(const uint32_t* line, const uint32_t* line2,
+                                                     const across_table& t, int first, int last, int16_t* out,
+                                                     int16_t* out2) {
+  const bool two_loads = t.span > kGroup;
+  for (int g = first; g <= last; g++, out += kGroupValues, out2 += kGroupValues) {
+    const int base = t.base[static_cast<size_t>(g)];
+    const int32_t* lanes = &t.lanes[static_cast<size_t>(g) * 2 * kGroup];
+    const __m256i left_at = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(lanes));
+    const __m256i right_at = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(lanes + kGroup));
+    const __m256i weights =
+        _mm256_loadu_si256(reinterpret_cast<const __m256i*>(&t.weights[static_cast<size_t>(g) * kGroup]));
+    mix_group(line + base, left_at, right_at, weights, two_loads, out);
+    if (line2 != nullptr) mix_group(line2 + base, left_at, right_at, weights, two_loads, out2);
+  }
+}
+
+// Mixes down `groups` whole groups into out, eight pixels a step. Where
+// out is aligned the pixels are streamed past the caches: the screen
+// (another process) reads them, not we, and a store that first fetches a
+// line the display server last held costs more than all the mixing.
+__attribute__((target("avx2"))) void mix_down_wide(const int16_t* upper, const int16_t* lower, int weight,
+                                                   int groups, uint32_t* out, bool stream) {
+  const __m256i w = _mm256_set1_epi16(static_cast<short>(weight)), high_bytes = _mm256_set1_epi16(-256);
+  auto mix = [](const int16_t* a_at, const int16_t* b_at, __m256i w) __attribute__((target("avx2"))) {
+    const __m256i a = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(a_at));
+    const __m256i b = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(b_at));
+    return _mm256_add_epi16(a, _mm256_mulhrs_epi16(_mm256_sub_epi16(b, a), w));
+  };
+  for (int g = 0; g < groups; g++, upper += kGroupValues, lower += kGroupValues, out += kGroup) {
+    const __m256i blue_red = _mm256_srli_epi16(mix(upper, lower, w), kShift);
+    const __m256i green_alpha = _mm256_and_si256(_mm256_slli_epi16(mix(upper + 16, lower + 16, w), 8 - kShift),
+                                                 high_bytes);
+    if (stream)
+      _mm256_stream_si256(reinterpret_cast<__m256i*>(out), _mm256_or_si256(blue_red, green_alpha));
+    else
+      _mm256_storeu_si256(reinterpret_cast<__m256i*>(out), _mm256_or_si256(blue_red, green_alpha));
+  }
+}
+#endif
+
+bool g_wide_allowed = true;
+
+bool wide() {
+#if defined(VQSDL_AVX2)
+  return g_avx2 && g_wide_allowed;
+#else
+  return false;
+#endif
+}
+
+// Mixes source row `line` across into `out`, and `line2` (unless null)
+// into `out2`.
+void mix_across(const uint32_t* line, const uint32_t* line2, const across_table& t, int first, int last,
+                int16_t* out, int16_t* out2) {
+#if defined(VQSDL_AVX2)
+  // Wide loads need a row of two groups' width; a group must not read more
+  // source pixels than two registers hold (shrinking to less than half).
+  if (wide() && t.src >= 2 * kGroup && t.span <= 2 * kGroup)
+    return mix_across_wide(line, line2, t, first, last, out, out2);
+#endif
+  mix_across_plain(line, t, first, last, out);
+  if (line2 != nullptr) mix_across_plain(line2, t, first, last, out2);
+}
+
+// Shown columns from..to (counted from the first kept group's first
+// column) of the rows mixed across, mixed down into out; true when pixels
+// were streamed.
+bool mix_down(const int16_t* upper, const int16_t* lower, int weight, int from, int to, uint32_t* out) {
+#if defined(VQSDL_AVX2)
+  if (wide()) {
+    // The groups that lie wholly inside, eight at a time; the ends plainly.
+    const int first = (from + kGroup - 1) / kGroup, last = to / kGroup;
+    if (last > first) {
+      uint32_t* middle = out + (first * kGroup - from);
+      // Streaming pays for whole lines of memory only.
+      const bool stream = (reinterpret_cast<uintptr_t>(middle) & 31) == 0 && last - first >= 8;
+      mix_down_plain(upper, lower, weight, from, first * kGroup, out);
+      mix_down_wide(upper + kGroupValues * first, lower + kGroupValues * first, weight, last - first, middle, stream);
+      mix_down_plain(upper, lower, weight, last * kGroup, to, out + (last * kGroup - from));
+      return stream;
+    }
+  }
+#endif
+  mix_down_plain(upper, lower, weight, from, to, out);
+  return false;
+}
+
+// Whole factors both ways: each shown row repeats one source row's pixels,
+// picked once into a kept row and copied from there.
+void stretch_sharp(const uint32_t* src, int w, const across_table& t, int left, int top, int pw, int ph, int fy,
+                   uint32_t* frame, int frame_stride) {
+  static std::vector<uint32_t> kept;
+  kept.resize(static_cast<size_t>(pw));
+  int kept_index = -1;
+  for (int row = 0; row < ph; row++) {
+    const int index = (top + row) / fy;
+    if (index != kept_index) {
+      const uint32_t* line = src + static_cast<size_t>(index) * w;
+      const sample* at = &t.at[static_cast<size_t>(left + t.phase)];
+      for (int c = 0; c < pw; c++) kept[static_cast<size_t>(c)] = line[at[c].index];
+      kept_index = index;
+    }
+    std::memcpy(frame + static_cast<size_t>(row) * frame_stride, kept.data(), static_cast<size_t>(pw) * 4);
+  }
+}
+
+}  // namespace
+
+void vqsdl_stretch_allow_wide(bool allowed) { g_wide_allowed = allowed; }
+
+void vqsdl_stretch(const uint32_t* src, int w, int h, const vqsdl_rect& shown, const vqsdl_rect& part,
+                   uint32_t* frame, int frame_stride) {
+  if (part.w <= 0 || part.h <= 0 || w <= 0 || h <= 0) return;
+  const int left = part.x - shown.x, top = part.y - shown.y;
+  if (shown.w == w && shown.h == h) {
+    for (int row = 0; row < part.h; row++)
+      std::memcpy(frame + static_cast<size_t>(row) * frame_stride,
+                  src + static_cast<size_t>(top + row) * w + left, static_cast<size_t>(part.w) * 4);
+    return;
+  }
+  if (whole_factor(w, shown.w) && whole_factor(h, shown.h)) {
+    stretch_sharp(src, w, across_for(w, shown.w, 0), left, top, part.w, part.h, shown.h / h, frame, frame_stride);
+    return;
+  }
+  // Groups that start on 32-byte boundaries of the frame, so that their
+  // pixels can be streamed (and no store straddles two cache lines).
+  const int phase = static_cast<int>((reinterpret_cast<uintptr_t>(frame) / 4 - static_cast<unsigned>(left)) % kGroup);
+  const across_table& t = across_for(w, shown.w, phase);
+  const int first = (left + phase) / kGroup, last = (left + phase + part.w - 1) / kGroup;
+  const size_t row_values = static_cast<size_t>(last - first + 1) * 4 * kGroup;
+  // Source rows are mixed across in pairs (2p, 2p + 1), which share the
+  // table's loads, and kept in four slots by their index: the two rows a
+  // shown row mixes never push each other out.
+  static std::vector<int16_t> kept[4];
+  int kept_index[4] = {-1, -1, -1, -1};
+  for (std::vector<int16_t>& row : kept) row.resize(row_values);
+  auto across_row = [&](int index) -> const int16_t* {
+    const int k = index & 3;
+    if (kept_index[k] != index) {
+      const int even = index & ~1, odd = even + 1;
+      const bool both = odd < h;
+      mix_across(src + static_cast<size_t>(even) * w, both ? src + static_cast<size_t>(odd) * w : nullptr, t, first,
+                 last, kept[even & 3].data(), kept[odd & 3].data());
+      kept_index[even & 3] = even;
+      if (both) kept_index[odd & 3] = odd;
+    }
+    return kept[k].data();
+  };
+  const int from = left + phase - first * kGroup;
+  bool streamed = false;
+  for (int row = 0; row < part.h; row++) {
+    const sample s = sample_at(h, shown.h, top + row);
+    const int16_t* upper = across_row(s.index);
+    const int16_t* lower = s.weight == 0 ? upper : across_row(s.index + 1);
+    streamed |= mix_down(upper, lower, s.weight, from, from + part.w, frame + static_cast<size_t>(row) * frame_stride);
+  }
+#if defined(VQSDL_AVX2)
+  if (streamed) _mm_sfence();   // all of it out before SDL hands the picture over
+#endif
+}
