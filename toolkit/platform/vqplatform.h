@@ -174,10 +174,9 @@ void vqplatform_infobox(const char* title, const char* text);
 // ---- filling pixels ------------------------------------------------------------
 
 // Sets count 0x00RRGGBB pixels from pixels on to value, at the speed of the
-// machine's own fill: the C library's wide fill on the desktop; in the
-// browser, whose compiled loops store one pixel at a time, a first stretch
-// by a loop and the rest as copies of what is already filled, which the
-// browser makes with its native block copy.
+// machine's own fill: the C library's wide fill on the desktop, the page's
+// typed-array fill in the browser (whose compiled loops store one pixel at
+// a time).
 void vqplatform_fill_pixels(uint32_t* pixels, uint32_t value, size_t count);
 
 // ---- platform-held pixel buffers (pixmap formats "server" and "directx") ----
