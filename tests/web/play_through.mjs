@@ -3,12 +3,15 @@
 // up-down arrows, START, the three right boxes (from the test hook), ENDE;
 // then the teacher's "Ergebnisse (CSV)" link must give the log with one
 // finished quiz more, and the page must never have shown an error.
+// At the desktop the level and N are set by the mouse wheel and a double
+// click instead, and the task editor switches two of the level's three
+// types off first: every task of the quiz must then be of the third.
 //   node tests/web/play_through.mjs SITE_FOLDER
 import { mkdtempSync, readFileSync, existsSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { serve } from './serve.mjs';
-import { launch, openGame, waitLine, control, press, storedText, until } from './browser.mjs';
+import { launch, openGame, waitLine, control, press, pagePoint, storedText, until, sleep } from './browser.mjs';
 
 const site = process.argv[2] || 'build/web';
 const runs = [
@@ -26,6 +29,77 @@ const learnerField = '"Zoë Müller, 3b"';
 const utf8 = (s) => (/[\u00c2-\u00c3]/.test(s) ? Buffer.from(s, 'latin1').toString('utf8') : s);
 
 function lines(text) { return (text || '').split('\n').filter((l) => l !== ''); }
+
+// The fields of a CSV line (quoted fields may hold commas).
+function fields(line) {
+  return [...line.matchAll(/(?:^|,)("(?:[^"]|"")*"|[^,]*)/g)].map((m) => m[1]);
+}
+
+// The canvas's pixel at client pixel x, y as "r,g,b".
+async function pixel(game, x, y) {
+  return game.page.evaluate((px, py) => {
+    const [r, g, b] = document.getElementById('vq-main').getContext('2d').getImageData(px, py, 1, 1).data;
+    return `${r},${g},${b}`;
+  }, x, y);
+}
+
+// Turns the wheel over client pixel x, y: notches > 0 away from the user (up).
+async function wheel(game, x, y, notches) {
+  const p = await pagePoint(game.page, x, y);
+  await game.page.mouse.move(p.x, p.y);
+  for (let i = 0; i < Math.abs(notches); i++) {
+    await game.page.mouse.wheel({ deltaY: notches > 0 ? -100 : 100 });
+    await sleep(50);
+  }
+}
+
+// Two clicks of a double click: the second comes at once.
+async function doubleClick(game, x, y) {
+  const p = await pagePoint(game.page, x, y);
+  await game.page.mouse.click(p.x, p.y);
+  await game.page.mouse.click(p.x, p.y);
+  if (await game.page.evaluate(() => Module.vqweb.state.clicks.count) !== 2)
+    throw new Error('the page did not count the second click as a double click');
+  await sleep(600);
+}
+
+// The wheel steps the control that has the focus (a click on its number
+// gives it): level 2 by one notch up, N = 3 from 12 by seven notches down
+// and a double click (two steps) on the down arrow.
+async function selectByWheel(game) {
+  let c = await control(game, 'udStufe');
+  await press(game, c.x + 4, c.y + c.h / 2);
+  await wheel(game, c.x + 4, c.y + c.h / 2, 1);
+  c = await control(game, 'udAnzahlAufgaben');
+  await press(game, c.x + 4, c.y + c.h / 2);
+  await wheel(game, c.x + 4, c.y + c.h / 2, -7);
+  await doubleClick(game, c.x + c.w - 7, c.y + 3 * c.h / 4);
+}
+
+// The task editor of level 2 (three types) in the main panel: a box's face
+// turns grey when its type is switched off, yellow again when on. Types 1
+// and 2 end off (1 after off, on, off); ENDE clears the panel.
+const editor = { panelX: 10, panelY: 200, hitY: 257, endeX: 140, endeY: 310 };
+// A box is 25 x 20 at 35 i + 30, 50 of the panel, its number from 35 i + 37
+// on: the face is read left of the number, the click goes to its middle.
+const slotX = (i) => editor.panelX + 35 * i + 30 + 12;
+const faceX = (i) => editor.panelX + 35 * i + 30 + 2;
+const faces = { on: '255,255,0', off: '95,95,95', onAgain: '255,255,95', cleared: '255,255,255' };
+
+async function editTypes(game) {
+  const c = await control(game, 'btEdit');
+  await press(game, c.x + c.w / 2, c.y + c.h / 2);
+  const faceOf = (i) => pixel(game, faceX(i), editor.panelY + 60);
+  for (let i = 1; i <= 3; i++)
+    await until(`the editor's box ${i}`, async () => (await faceOf(i)) === faces.on, 30);
+  for (const [i, face] of [[1, faces.off], [1, faces.onAgain], [1, faces.off], [2, faces.off]]) {
+    await press(game, slotX(i), editor.hitY);
+    await until(`box ${i} turning ${face}`, async () => (await faceOf(i)) === face, 30);
+  }
+  if (await faceOf(3) !== faces.on) throw new Error('box 3 changed without a click');
+  await press(game, editor.endeX, editor.endeY);
+  await until('the editor closing', async () => (await faceOf(3)) === faces.cleared, 30);
+}
 
 async function download(game, folder) {
   const cdp = await game.page.createCDPSession();
@@ -67,10 +141,16 @@ async function play(browser, server, run, downloads) {
     throw new Error(`the name field holds "${field}" after a new page, not the remembered name`);
   }
 
-  let c = await control(game, 'udStufe');
-  await press(game, c.x + c.w - 7, c.y + c.h / 4, run.touch);
-  c = await control(game, 'udAnzahlAufgaben');
-  for (let i = 0; i < 9; i++) await press(game, c.x + c.w - 7, c.y + 3 * c.h / 4, run.touch);
+  let c;
+  if (run === runs[0]) {
+    await selectByWheel(game);
+    await editTypes(game);
+  } else {
+    c = await control(game, 'udStufe');
+    await press(game, c.x + c.w - 7, c.y + c.h / 4, run.touch);
+    c = await control(game, 'udAnzahlAufgaben');
+    for (let i = 0; i < 9; i++) await press(game, c.x + c.w - 7, c.y + 3 * c.h / 4, run.touch);
+  }
   c = await control(game, 'btStart');
   await press(game, c.x + c.w / 2, c.y + c.h / 2, run.touch);
   for (let t = 1; t <= 3; t++) {
@@ -102,6 +182,10 @@ async function play(browser, server, run, downloads) {
     if (line.split(',', 2)[1] + ',' + line.split(',', 3)[2] !== learnerField)
       throw new Error(`the learner is not in "${line}"`);
   if (!/^date,/.test(csv[0])) throw new Error(`no header line: "${csv[0]}"`);
+  if (run === runs[0]) {
+    const types = tasks.slice(-3).map((line) => fields(line)[7]);
+    if (types.join() !== '3,3,3') throw new Error(`the edited selection gave the types ${types.join()}, not only 3`);
+  }
   console.log(`play_through: ${run.name}: ${utf8(csv[csv.length - 1])} (${csv.length - 1} quizzes logged, ` +
               `${((Date.now() - started) / 1000).toFixed(1)} s)`);
   await game.page.close();

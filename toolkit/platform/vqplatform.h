@@ -179,6 +179,14 @@ bool vqplatform_program_path(char* out, size_t size);
 // A modal information box with an OK button.
 void vqplatform_infobox(const char* title, const char* text);
 
+// ---- filling pixels ------------------------------------------------------------
+
+// Sets count 0x00RRGGBB pixels from pixels on to value, at the speed of the
+// machine's own fill: the C library's wide fill on the desktop, the page's
+// typed-array fill in the browser (whose compiled loops store one pixel at
+// a time).
+void vqplatform_fill_pixels(uint32_t* pixels, uint32_t value, size_t count);
+
 // ---- platform-held pixel buffers (pixmap formats "server" and "directx") ----
 
 int vqplatform_pixbuf_create(int w, int h);        // handle > 0, or 0

@@ -1,8 +1,18 @@
 # The browser build's program: quorila.js and quorila.wasm into the site
 # folder (VQ_WEB_SITE); tools/web.sh adds the page and the data.
 set(VQ_WEB_SITE ${CMAKE_BINARY_DIR}/site CACHE PATH "The folder the page is served from")
+# Asyncify rewrites every function that may reach a wait so that it can be
+# left and re-entered, and a pixel loop rewritten so runs several times
+# slower. The points' fallback (command 1001 to the target) never waits, so
+# it is taken off the list of functions that may; then a loop of vqpoint
+# calls stays as compiled. Binaryen would otherwise copy that small
+# fallback into each caller, where the name no longer matches: it inlines
+# call-free functions of at most 8 units instead of 20.
+set(VQ_WEB_ASYNCIFY
+    -sASYNCIFY -sASYNCIFY_STACK_SIZE=131072 "-sASYNCIFY_REMOVE=['vqpoint_send*']"
+    -sBINARYEN_EXTRA_PASSES=--flexible-inline-max-function-size=8)
 set(VQ_WEB_LINK_OPTIONS
-    -sASYNCIFY -sASYNCIFY_STACK_SIZE=131072
+    ${VQ_WEB_ASYNCIFY}
     -sALLOW_MEMORY_GROWTH=1 -sINITIAL_MEMORY=67108864
     -sFORCE_FILESYSTEM=1 -sEXIT_RUNTIME=1 -sENVIRONMENT=web
     "-sEXPORTED_RUNTIME_METHODS=['FS','ENV','addRunDependency','removeRunDependency','stringToUTF8','lengthBytesUTF8']"
@@ -21,5 +31,5 @@ target_link_libraries(vqbench PUBLIC vqplatform)
 add_executable(bench_panel tools/bench/bench_panel.cpp)
 target_link_libraries(bench_panel PRIVATE vqkit vqbench)
 set_target_properties(bench_panel PROPERTIES SUFFIX ".js" RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench)
-target_link_options(bench_panel PRIVATE -sASYNCIFY -sASYNCIFY_STACK_SIZE=131072 -sALLOW_MEMORY_GROWTH=1
+target_link_options(bench_panel PRIVATE ${VQ_WEB_ASYNCIFY} -sALLOW_MEMORY_GROWTH=1
                     -sINITIAL_MEMORY=67108864 -sEXIT_RUNTIME=1 -sENVIRONMENT=web)

@@ -5,11 +5,11 @@
 #include "view_internal.h"
 
 #include "vqdraw.h"
+#include "vqplatform.h"
 #include "vqtarget.h"
 
 #include <algorithm>
 #include <cstring>
-#include <cwchar>
 
 namespace {
 
@@ -31,13 +31,9 @@ void fill(vqpxmap* pm, int x, int y, int w, int h, int32_t color) {
   if (pm->format == VQPX_TRUECOLOR && pm->data && !pm->mirror_to_window && x <= 0 &&
       static_cast<int64_t>(x) + w >= pm->width) {
     int64_t top = std::max(y, 0), bottom = std::min<int64_t>(static_cast<int64_t>(y) + h, pm->height);
-    // The C library's wide fill (wchar_t is 32 bits here) runs at the memory's
-    // speed whatever the alignment; a compiled loop of the same stores ran
-    // twice as fast or as slow depending on where the code happened to land.
-    static_assert(sizeof(wchar_t) == sizeof(uint32_t), "a pixel is one wide character");
     if (bottom > top)
-      std::wmemset(reinterpret_cast<wchar_t*>(pm->data) + top * pm->width, static_cast<wchar_t>(color),
-                   static_cast<size_t>((bottom - top) * pm->width));
+      vqplatform_fill_pixels(reinterpret_cast<uint32_t*>(pm->data) + top * pm->width,
+                             static_cast<uint32_t>(color), static_cast<size_t>((bottom - top) * pm->width));
     return;
   }
   vqpxmap_fillrect(pm, x, y, w, h, color);
