@@ -43,10 +43,11 @@
 #include <vector>
 
 // Resident memory is measured after the allocator has given back what it
-// holds free, so that the figure shows what the game keeps and not when the
-// allocator last let go of free pages: the sanitizer does that at most twice
-// a second of real time, and a picture freed just before the sample (3.5 MB)
-// would still count.
+// holds free, so that it shows what the game keeps, not how long ago the
+// allocator last let go of free pages. Without that the figure after a quiz
+// depended on the wall clock: freed pictures (3.5 MB each) went back only
+// at the sanitizer's next release, half a second of real time after the
+// free, and a sample taken in between counted them.
 #if defined(__SANITIZE_ADDRESS__)
 extern "C" size_t __sanitizer_get_current_allocated_bytes();
 extern "C" void __sanitizer_purge_allocator();
