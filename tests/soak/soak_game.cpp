@@ -42,15 +42,8 @@
 #include <string>
 #include <vector>
 
-// Resident memory is measured after the allocator has given back what it
-// holds free, so that it shows what the game keeps, not how long ago the
-// allocator last let go of free pages. Without that the figure after a quiz
-// depended on the wall clock: freed pictures (3.5 MB each) went back only
-// at the sanitizer's next release, half a second of real time after the
-// free, and a sample taken in between counted them.
 #if defined(__SANITIZE_ADDRESS__)
 extern "C" size_t __sanitizer_get_current_allocated_bytes();
-extern "C" void __sanitizer_purge_allocator();
 // AddressSanitizer keeps freed blocks in a quarantine of 256 MiB and never
 // gives free pages back: over a long run resident memory would grow by what
 // the sanitizer holds, not by what the game does. A small quarantine still
@@ -59,15 +52,9 @@ extern "C" const char* __asan_default_options() {
   return "quarantine_size_mb=4:allocator_release_to_os_interval_ms=500";
 }
 static size_t heap_in_use() { return __sanitizer_get_current_allocated_bytes(); }
-static void release_free_memory() { __sanitizer_purge_allocator(); }
 #else
 #include <malloc.h>
-// Blocks the C library placed in their own mappings count as well.
-static size_t heap_in_use() {
-  const struct mallinfo2 m = mallinfo2();
-  return m.uordblks + m.hblkhd;
-}
-static void release_free_memory() { malloc_trim(0); }
+static size_t heap_in_use() { return mallinfo2().uordblks; }
 #endif
 
 namespace {
@@ -337,7 +324,6 @@ void quiz_over() {
   vqheadless_clear_records();
   const int n = s.finished;
   if (n == 10 || n == 100 || n == 1000 || n == s.quizzes - 1 || n % 100 == 0) {
-    release_free_memory();
     s.rss.push_back({n, resident_kib()});
     std::printf("soak: after quiz %d: %.2f virtual hours, resident %ld KiB, heap in use %zu KiB\n", n,
                 vqheadless_now() / 3.6e6, s.rss.back().second, heap_in_use() / 1024);
