@@ -12,32 +12,38 @@ void vqcfgstr_strip(const char* token, char* out, size_t size) {
   out[n] = 0;
 }
 
-static bool prefix_nocase(const char* text, const char* key, size_t n) {
-  for (size_t i = 0; i < n; ++i)
-    if (tolower((unsigned char)text[i]) != tolower((unsigned char)key[i]) || !text[i]) return false;
-  return true;
+// The token without its blanks and tabs against the first n characters of
+// key, case ignored; with `whole` nothing but blanks may follow. Blanks are
+// skipped as they come instead of stripping a copy of the token first: every
+// option of every control is matched against dozens of keywords, and only
+// the key's length of the token decides.
+static bool bare_prefix(const char* token, const char* key, size_t n, bool whole) {
+  const char* p = token;
+  for (size_t i = 0; i < n; ++i) {
+    while (*p == ' ' || *p == '\t') ++p;
+    if (!*p || tolower((unsigned char)*p) != tolower((unsigned char)key[i])) return false;
+    ++p;
+  }
+  if (!whole) return true;
+  while (*p == ' ' || *p == '\t') ++p;
+  return *p == 0;
 }
 
 bool vqcfgstr_match(const char* token, const char* key) {
   if (!token || !*token || !key) return false;
-  char bare[VQCFGSTR_TOKENMAX + 1];
-  vqcfgstr_strip(token, bare, sizeof bare);
   size_t n = strlen(key);
-  if (n && key[n - 1] == '=') return prefix_nocase(bare, key, n);
-  return strlen(bare) == n && prefix_nocase(bare, key, n);
+  return bare_prefix(token, key, n, !(n && key[n - 1] == '='));
 }
 
 bool vqcfgstr_matchprefix(const char* token, const char* key) {
   if (!token || !*token || !key) return false;
-  char bare[VQCFGSTR_TOKENMAX + 1];
-  vqcfgstr_strip(token, bare, sizeof bare);
-  return prefix_nocase(bare, key, strlen(key));
+  return bare_prefix(token, key, strlen(key), false);
 }
 
 int vqcfgstr_lookup(const char* token, const vqcfgstr_keyword* table, size_t count) {
   if (!token || !*token) return -1;
   for (size_t i = 0; i < count; ++i)
-    if (vqcfgstr_matchprefix(token, table[i].name)) return table[i].id;
+    if (table[i].name && bare_prefix(token, table[i].name, strlen(table[i].name), false)) return table[i].id;
   return -1;
 }
 

@@ -14,6 +14,7 @@ int32_t outline_color = -1;
 bool halfscale = false;
 int32_t halfscale_background = 0;
 vqpxmap work, half;   // half-scale buffers; they grow and stay allocated
+size_t work_held = 0, half_held = 0;   // pixels they hold
 
 void add_point(const vqpxmap* surface, int x, int y) {
   if (x < 0 || y < 0 || x >= surface->width || y >= surface->height) return;
@@ -89,24 +90,35 @@ void vqfont_drawchar(vqpxmap* surface, int handle, int x, int y, int32_t color, 
 
 namespace {
 
+// Gives a kept buffer the size w x h. Its pixels are allocated anew only
+// when it must hold more than ever before; otherwise width and height just
+// describe how much of them is in use (rows back to back), so that text at
+// half size allocates nothing per character.
+bool fit(vqpxmap* pm, size_t* held, int w, int h) {
+  const size_t need = static_cast<size_t>(w) * static_cast<size_t>(h);
+  if (need > *held) {
+    vqpxmap_free(pm);
+    *held = 0;
+    pm->width = w;
+    pm->height = h;
+    pm->format = VQPX_TRUECOLOR;
+    if (!vqpxmap_allocate(pm)) return false;
+    *held = need;
+  }
+  pm->width = w;
+  pm->height = h;
+  return true;
+}
+
 // One character at half size: drawn full size on the background, each 2 x 2
 // block averaged, the result copied onto the surface.
 void draw_half(vqpxmap* surface, int handle, int x, int y, int32_t color, bool underline, int code) {
   int w = vqfont_charwidth(handle, code), h = vqfont_height(handle);
-  if (w <= 0 || h <= 0) return;
-  if (work.width < w + 5 || work.height < h) {
-    int nw = work.width > w + 5 ? work.width : w + 5, nh = work.height > h ? work.height : h;
-    vqpxmap_free(&work);
-    work.width = nw;
-    work.height = nh;
-    work.format = VQPX_TRUECOLOR;
-    if (!vqpxmap_allocate(&work)) return;
-  }
+  if (w <= 0 || h <= 0 || !fit(&work, &work_held, w, h)) return;
   vqpxmap_clear(&work, halfscale_background);
   vqfont_drawchar(&work, handle, 0, 0, color, false, underline, -1, code, -1, -1);
-  vqpxmap_free(&half);
-  if (!vqpxmap_duplicate(&half, &work, 0, 0, w, h) || !vqpxmap_halve(&half)) return;
-  if (half.width < 1 || half.height < 1) return;
+  if (w / 2 < 1 || h / 2 < 1 || !fit(&half, &half_held, w / 2, h / 2)) return;
+  if (!vqpxmap_halve_into(&work, reinterpret_cast<uint32_t*>(half.data), half_held, nullptr, nullptr)) return;
   vqpxmap_settransparent(&half, -1);
   vqpxmap_merge(surface, &half, x, y, 0, 0, half.width, half.height, 0, 0);
 }

@@ -21,10 +21,13 @@ void grow_by(vqGUIScript* v, int records) {
   v->control_capacity += records;
 }
 
-int in_use(const vqGUIScript* v) {
-  int n = 0;
-  for (int i = 0; i < v->control_capacity; i++) n += v->controls[i].in_use;
-  return n;
+// Fewer than `wanted` free records? Counted from the end, where a table
+// filled front to back keeps its free records, and only as far as needed:
+// this is asked before every tag.
+bool fewer_free_than(const vqGUIScript* v, int wanted) {
+  int free_records = 0;
+  for (int i = v->control_capacity - 1; i >= 0 && free_records < wanted; i--) free_records += !v->controls[i].in_use;
+  return free_records < wanted;
 }
 
 // Creating a control may make it the drawing target or select a container
@@ -82,7 +85,7 @@ void enter(vqGUIScript* v, const char* name, const vqscript_kind* k, void* contr
 }  // namespace
 
 void vqscript_grow(vqGUIScript* v) {
-  if (in_use(v) > v->control_capacity - 10) grow_by(v, VQSCRIPT_TABLEGROWTH);
+  if (fewer_free_than(v, 10)) grow_by(v, VQSCRIPT_TABLEGROWTH);
 }
 
 vqscript_record* vqscript_newrecord(vqGUIScript* v, const char* name, const char* type) {
