@@ -2,6 +2,7 @@
 # folder TO, file by file (hard links, copies across file systems), and
 # removes what TO holds under those names that FROM does not.
 #   cmake -DFROM=FOLDER -DTO=FOLDER -P link_data.cmake
+cmake_minimum_required(VERSION 3.25)
 foreach(part Bilder avatar sound)
   if(NOT IS_DIRECTORY "${FROM}/${part}")
     message(FATAL_ERROR "link_data: ${FROM} holds no ${part}; build its quorila_data first")
