@@ -141,10 +141,11 @@ step release-tests run_ctest build/release || true
 wait "${background[@]}" || true
 background=()
 
-# The fuzz targets (behind the tests in the queue) beside the sanitizer
-# build's tests, the soak and the browser's tests.
+# The fuzz targets beside the sanitizer build's tests, the soak and the
+# browser's tests, with the same share of the processor as they (behind
+# them, niced, they made a tenth of their runs on a loaded machine).
 if succeeded fuzz-build; then
-  (renice -n 10 -p "$BASHPID" > /dev/null; fuzz_all) &
+  fuzz_all &
   background+=($!)
 fi
 if succeeded asan-build; then
