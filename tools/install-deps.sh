@@ -14,6 +14,9 @@ packages=(
   emscripten binaryen chromium imagemagick nodejs
   librsvg2-bin debhelper dpkg-dev fakeroot lintian appstream desktop-file-utils
   libx11-dev openbox x11-utils
+  # The test command's compiler cache: a second run (or a fresh clone beside
+  # the first) compiles only what changed.
+  ccache
 )
 
 missing=()

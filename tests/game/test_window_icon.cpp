@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace {
 
 void check_icon(player& p) {
@@ -15,7 +17,8 @@ void check_icon(player& p) {
   const std::vector<uint32_t>* icon = vqheadless_window_icon(main_window_handle(), &w, &h);
   if (icon == nullptr) return p.fail("the window has no icon");
   int png_w = 0, png_h = 0;
-  vqplatform_picture* png = vqplatform_picture_open(VQ_BINARY_DIR "/icons/64x64/quorila.png", &png_w, &png_h);
+  const std::string png_file = std::string(VQ_BINARY_DIR) + "/icons/64x64/quorila.png";
+  vqplatform_picture* png = vqplatform_picture_open(png_file.c_str(), &png_w, &png_h);
   if (png == nullptr) return p.fail("the build made no icons/64x64/quorila.png");
   if (w != png_w || h != png_h) {
     p.fail("icon " + std::to_string(w) + "x" + std::to_string(h) + ", the PNG " + std::to_string(png_w) + "x" +

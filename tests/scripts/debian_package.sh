@@ -45,7 +45,10 @@ if [ -n "${VQ_PACKAGE_DIR:-}" ]; then
 else
   copy_tree "$source_dir" "$work/quorila-$version"
   started=$(date +%s)
-  build_deb "$work/quorila-$version" "$work/build.log" || { tail -n 40 "$work/build.log"; fail "dpkg-buildpackage failed"; }
+  # Where the compiler cache is on the path (the test command puts it there),
+  # paths below the copy count relative to it, so that the next run's copy
+  # in another folder finds this run's objects.
+  CCACHE_BASEDIR="$work/quorila-$version" build_deb "$work/quorila-$version" "$work/build.log" || { tail -n 40 "$work/build.log"; fail "dpkg-buildpackage failed"; }
   echo "dpkg-buildpackage: $(( $(date +%s) - started )) s"
 fi
 [ -f "$deb" ] || fail "no $(basename "$deb") (made: $(ls "$work"))"

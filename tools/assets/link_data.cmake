@@ -1,0 +1,27 @@
+# Links the game's generated data from the build folder FROM into the build
+# folder TO, file by file (hard links, copies across file systems), and
+# removes what TO holds under those names that FROM does not.
+#   cmake -DFROM=FOLDER -DTO=FOLDER -P link_data.cmake
+cmake_minimum_required(VERSION 3.25)
+foreach(part Bilder avatar sound)
+  if(NOT IS_DIRECTORY "${FROM}/${part}")
+    message(FATAL_ERROR "link_data: ${FROM} holds no ${part}; build its quorila_data first")
+  endif()
+endforeach()
+file(GLOB_RECURSE wanted RELATIVE "${FROM}" "${FROM}/Bilder/*" "${FROM}/avatar/*" "${FROM}/sound/*")
+file(GLOB end_sounds RELATIVE "${FROM}" "${FROM}/geschafft*.wav")
+list(APPEND wanted ${end_sounds})
+file(GLOB_RECURSE present RELATIVE "${TO}" "${TO}/Bilder/*" "${TO}/avatar/*" "${TO}/sound/*")
+file(GLOB end_sounds_present RELATIVE "${TO}" "${TO}/geschafft*.wav")
+list(APPEND present ${end_sounds_present})
+foreach(name IN LISTS present)
+  if(NOT name IN_LIST wanted)
+    file(REMOVE "${TO}/${name}")
+  endif()
+endforeach()
+foreach(name IN LISTS wanted)
+  get_filename_component(folder "${TO}/${name}" DIRECTORY)
+  file(MAKE_DIRECTORY "${folder}")
+  file(REMOVE "${TO}/${name}")
+  file(CREATE_LINK "${FROM}/${name}" "${TO}/${name}" COPY_ON_ERROR)
+endforeach()
