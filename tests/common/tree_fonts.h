@@ -6,5 +6,6 @@
 #pragma once
 
 #include <cstdlib>
+#include <string>
 
-inline const bool tree_fonts_in_use = setenv("FONTCONFIG_FILE", VQ_TESTS_DIR "/common/fonts.conf", 1) == 0;
+inline const bool tree_fonts_in_use = setenv("FONTCONFIG_FILE", (std::string(VQ_TESTS_DIR) + "/common/fonts.conf").c_str(), 1) == 0;

@@ -17,7 +17,7 @@
 
 namespace {
 
-const std::string seeds = VQ_TESTS_DIR "/fuzz/corpus/picture/";
+const std::string seeds = std::string(VQ_TESTS_DIR) + "/fuzz/corpus/picture/";
 
 bool have(const char* tool) {
   return std::system((std::string("command -v ") + tool + " >/dev/null 2>&1").c_str()) == 0;
