@@ -36,7 +36,7 @@ void proc(void*, const vqplatform_msg* msg) {
       break;
     case VQMSG_KEYUP:
       std::printf("key %d up\n", msg->key);
-      g_done = g_done || msg->key == 27;   // on release: the sender is done with us
+      g_done = g_done || msg->key == VQKEY_ESCAPE;   // on release: the sender is done with us
       break;
     case VQMSG_CHAR: std::printf("char %d\n", msg->ch); break;
     case VQMSG_MOVE: std::printf("move %d,%d\n", msg->x, msg->y); break;

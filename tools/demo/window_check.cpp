@@ -5,6 +5,7 @@
 //   vqwindow_check [seconds]
 #include "vqevent.h"
 #include "vqframe.h"
+#include "vqkeys.h"
 #include "vqplatform.h"
 
 #include <cstdio>
@@ -25,7 +26,7 @@ void proc(void*, const vqplatform_msg* msg) {
     case VQMSG_BUTTONDOWN: std::printf("button %d down at %d,%d\n", msg->button, msg->x, msg->y); break;
     case VQMSG_KEYDOWN:
       std::printf("key %d down\n", msg->key);
-      if (msg->key == 27) vqquit();
+      if (msg->key == VQKEY_ESCAPE) vqquit();
       break;
     case VQMSG_CLOSE:
       std::printf("close request\n");
