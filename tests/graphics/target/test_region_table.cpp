@@ -94,9 +94,9 @@ TEST(RegionTable, FreedSlotsAreTakenAgainAndAFullTableRefuses) {
 
 TEST(RegionTable, APanelsTableGrowsByAHundredSlotsKeepingItsRegions) {
   TestHost host;
+  Probe probe;   // outlives the panel, which tells its regions when it goes
   vqView panel;
   ASSERT_TRUE(vqgraphic_create(&panel, "x=0,y=0,xs=200,ys=200"));
-  Probe probe;
   struct Step {
     int regions;    // regions in the table after this step
     int capacity;
