@@ -119,6 +119,8 @@ export ASAN_OPTIONS=halt_on_error=1:abort_on_error=1:detect_leaks=1
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 export LSAN_OPTIONS=suppressions=$top/tests/lsan.supp:print_suppressions=0
 
+# The steps running beside the current one. Never an empty `wait`: it would
+# wait for the X server too, for ever.
 background=()
 cleanup() {
   local pid
@@ -138,7 +140,7 @@ start_display
 (renice -n 10 -p "$BASHPID" > /dev/null; step asan-build build_asan || true; step fuzz-build build_fuzz || true) &
 background+=($!)
 step release-tests run_ctest build/release || true
-wait "${background[@]}" || true
+[ ${#background[@]} -eq 0 ] || wait "${background[@]}" || true
 background=()
 
 # The fuzz targets beside the sanitizer build's tests, the soak and the
@@ -153,7 +155,7 @@ if succeeded asan-build; then
   step soak soak || true
 fi
 step web bash tests/web/run.sh || true
-wait "${background[@]}" || true
+[ ${#background[@]} -eq 0 ] || wait "${background[@]}" || true
 background=()
 
 # The count: every ctest test, the soak, the browser's tests and each fuzz
