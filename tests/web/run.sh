@@ -37,8 +37,9 @@ node tests/web/same_pixels.mjs "$work/site" "$work/reference" 1280 800 "$clock" 
 node tests/web/robustness.mjs build/web || status=1
 
 # A toolkit program with a second window, served with the page under the
-# game's names (the page loads quorila.js).
-cmake --build build/web-obj -j"$(nproc)" --target web_windows > /dev/null
+# game's names (the page loads quorila.js). Debian's emscripten links with
+# Debian's node modules.
+NODE_PATH=${NODE_PATH:-/usr/share/nodejs} PATH=/usr/lib/ccache:$PATH cmake --build build/web-obj -j"$(nproc)" --target web_windows > /dev/null
 mkdir -p "$work/windows"
 for f in quorila.js quorila.wasm; do ln -s "$top/build/web-obj/windows/$f" "$work/windows/$f"; done
 ln -s "$top/tools/web/index.html" "$work/windows/index.html"
