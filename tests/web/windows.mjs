@@ -1,8 +1,10 @@
-// A second top-level window in the page: the toolkit program web_windows
-// opens it after the main one, at a place the toolkit picks. Its canvas must
-// show over the page where the window's client rectangle lies, at the main
-// canvas' scale; clicks in it arrive at its client pixels; once Escape has
-// closed it, its canvas is gone and the main window takes the keys and clicks.
+// More top-level windows in the page: the toolkit program web_windows opens
+// a second one after the main one, centred by the toolkit, and a third
+// without a position. The second's canvas must show over the page where its
+// client rectangle lies, at the main canvas' scale; the third, placed at the
+// screen's corner, on the page all the same. Clicks in the second arrive at
+// its client pixels; once Escape has closed both, their canvases are gone
+// and the main window takes the keys and clicks.
 //   node tests/web/windows.mjs SITE_FOLDER
 import { serve } from './serve.mjs';
 import { launch, openGame, waitLine, until } from './browser.mjs';
@@ -29,11 +31,12 @@ async function check(browser, server) {
   const game = await openGame(browser, server.url, { width: 1024, height: 600 });
   const [mx, my, mw, mh] = rectOf(await waitLine(game, /^window main /));
   const [sx, sy, sw, sh] = rectOf(await waitLine(game, /^window second /));
-  const shown = await until('the second canvas', async () => {
+  const [, , tw, th] = rectOf(await waitLine(game, /^window third /));
+  const shown = await until('the other canvases', async () => {
     const list = await canvases(game.page);
-    return list.length === 2 && list.find((c) => !c.main).shown && list;
+    return list.length === 3 && list.every((c) => c.main || c.shown) && list;
   });
-  const main = shown.find((c) => c.main), second = shown.find((c) => !c.main);
+  const [main, second, third] = shown;
   const scale = main.width / mw;
   const want = { left: main.left + (sx - mx) * scale, top: main.top + (sy - my) * scale,
                  width: sw * scale, height: sh * scale };
@@ -41,9 +44,18 @@ async function check(browser, server) {
     if (Math.abs(second[key] - want[key]) > 1)
       throw new Error(`the second canvas' ${key} is ${second[key]}, the window's place gives ${want[key]}`);
   if (second.pixels.join() !== [sw, sh].join()) throw new Error(`the second canvas has ${second.pixels} pixels`);
-  const page = await game.page.evaluate(() => [innerWidth, innerHeight]);
-  if (second.left < 0 || second.top < 0 || second.left + second.width > page[0] || second.top + second.height > page[1])
-    throw new Error('the second canvas lies outside the page');
+  const stage = await game.page.evaluate(() => {
+    const r = document.getElementById('vq-stage').getBoundingClientRect();
+    return { left: r.left, top: r.top, right: r.right, bottom: r.bottom };
+  });
+  for (const [name, c, w, h] of [['second', second, sw, sh], ['third', third, tw, th]]) {
+    if (c.left < stage.left - 1 || c.top < stage.top - 1 || c.left + c.width > stage.right + 1 ||
+        c.top + c.height > stage.bottom + 1 || Math.abs(c.width - w * scale) > 1)
+      throw new Error(`the ${name} canvas (${c.left},${c.top} ${c.width}x${c.height}) is not all on the page`);
+  }
+  await game.page.keyboard.press('Escape');
+  await waitLine(game, /^closed third$/);
+  await until('the third canvas gone', async () => (await canvases(game.page)).length === 2);
 
   // Its corners and an inner point, each in the second window's own pixels.
   for (const [x, y] of [[0, 0], [sw - 1, sh - 1], [Math.floor(sw / 3), Math.floor(sh / 2)]]) {
@@ -63,7 +75,7 @@ async function check(browser, server) {
   if (got !== `click main ${x} ${y}`) throw new Error(`a click at ${x},${y} of the main window gave "${got}"`);
   if (game.errors.length) throw new Error(`page errors: ${game.errors.join('; ')}`);
   console.log(`windows: the second window (${sw}x${sh} at ${sx},${sy}) showed at its place, scale ${scale.toFixed(3)}, ` +
-              'took three clicks, closed; the main window took the next key and click');
+              'took three clicks; the third showed on the page; both closed; the main window took the next key and click');
   await game.page.close();
 }
 

@@ -1,10 +1,11 @@
-// Two top-level windows in the page, for the browser test: the main window,
-// then a second one that the toolkit places (centred on the screen, as a
-// dialog opens). Prints, on the page's console:
-//   window main|second X Y W H   the client rectangle, once it shows
-//   click main|second X Y        each left click, in that window's client pixels
-//   closed second                Escape has closed the second window
-//   escape main                  each Escape after that (the main window has the keys)
+// Top-level windows in the page, for the browser test: the main window, then
+// a second one that the toolkit places (centred on the screen, as a dialog
+// opens) and a third opened without a position (the toolkit puts it at the
+// screen's corner). Prints, on the page's console:
+//   window main|second|third X Y W H  the client rectangle, once it shows
+//   click main|second X Y             each left click, in that window's client pixels
+//   closed third|second               Escape has closed the newest other window
+//   escape main                       each Escape after that (the main window has the keys)
 #include "vqtarget.h"
 #include "vqevent.h"
 #include "vqframe.h"
@@ -34,14 +35,20 @@ void game_main() {
   vqpollevent();
   report("second", second);
 
-  bool second_open = true;
+  static vqWindow third;
+  if (!vqwindow_open(&third, "Drittes Fenster,xs=120,ys=60,bgcolor=c0f0ff")) vqexit(1);
+  vqtext(10, 10, 0x000000, "Esc");
+  vqpollevent();
+  report("third", third);
+
+  bool third_open = true, second_open = true;
   while (vqrunning()) {
     int code = vqwaitevent();
-    if (code == 27 && second_open) {
-      vqwindow_close(&second);
-      second_open = false;
-      std::printf("closed second\n");
+    if (code == 27 && (third_open || second_open)) {
+      vqwindow_close(third_open ? &third : &second);
+      std::printf("closed %s\n", third_open ? "third" : "second");
       std::fflush(stdout);
+      (third_open ? third_open : second_open) = false;
       continue;
     }
     if (code == 27) {
