@@ -32,12 +32,14 @@ void game_main() {
 
   if (!vqwindow_open(&second, "Zweites Fenster,x=50%,y=50%,xs=200,ys=120,bgcolor=fff0c0")) vqexit(1);
   vqtext(10, 10, 0x000000, "Esc: schlie\xDF" "en");
+  vqrefresh();   // the program runs: what is drawn now shows on refresh
   vqpollevent();
   report("second", second);
 
   static vqWindow third;
   if (!vqwindow_open(&third, "Drittes Fenster,xs=120,ys=60,bgcolor=c0f0ff")) vqexit(1);
   vqtext(10, 10, 0x000000, "Esc");
+  vqrefresh();
   vqpollevent();
   report("third", third);
 
