@@ -2,7 +2,7 @@
 # The browser build's tests: builds build/web (tools/web.sh), installs the
 # browser driver from tools/web's lock file, and runs the page in Debian's
 # Chromium: the play-through at three screens, the same pixels as the
-# headless screen, and the robustness cases.
+# headless screen, the robustness cases, and a second top-level window.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/../.." && pwd)
 cd "$top"
@@ -35,5 +35,14 @@ ln -s "$top"/build/release/geschafft*.wav "$work/site/"
 node tests/web/same_pixels.mjs "$work/site" "$work/reference" 1280 800 "$clock" || status=1
 
 node tests/web/robustness.mjs build/web || status=1
+
+# A toolkit program with a second window, served with the page under the
+# game's names (the page loads quorila.js). Debian's emscripten links with
+# Debian's node modules.
+NODE_PATH=${NODE_PATH:-/usr/share/nodejs} PATH=/usr/lib/ccache:$PATH cmake --build build/web-obj -j"$(nproc)" --target web_windows > /dev/null
+mkdir -p "$work/windows"
+for f in quorila.js quorila.wasm; do ln -s "$top/build/web-obj/windows/$f" "$work/windows/$f"; done
+ln -s "$top/tools/web/index.html" "$work/windows/index.html"
+node tests/web/windows.mjs "$work/windows" || status=1
 echo "web tests: $(( $(date +%s) - started )) s"
 exit "$status"

@@ -33,3 +33,12 @@ target_link_libraries(bench_panel PRIVATE vqkit vqbench)
 set_target_properties(bench_panel PROPERTIES SUFFIX ".js" RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench)
 target_link_options(bench_panel PRIVATE ${VQ_WEB_ASYNCIFY} -sALLOW_MEMORY_GROWTH=1
                     -sINITIAL_MEMORY=67108864 -sEXIT_RUNTIME=1 -sENVIRONMENT=web)
+
+# A toolkit program with a second top-level window, for the browser test of
+# windows opened after the first (its own site folder, the page's names).
+add_executable(web_windows tools/web/web_windows.cpp)
+target_link_libraries(web_windows PRIVATE vqentry)
+set_target_properties(web_windows PROPERTIES OUTPUT_NAME quorila SUFFIX ".js"
+                      RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/windows
+                      LINK_DEPENDS ${CMAKE_SOURCE_DIR}/toolkit/platform/web/vqweb.js)
+target_link_options(web_windows PRIVATE ${VQ_WEB_LINK_OPTIONS})

@@ -53,7 +53,9 @@ var vqweb = (function () {
   // ---- placing the canvases ---------------------------------------------------
   // The main window is centred and fills as much of the viewport as its aspect
   // allows; every other window keeps its place relative to the main one, at
-  // the same scale.
+  // the same scale, but stays on the page as a desktop keeps windows on its
+  // screen: a window placed at the screen's corner (the toolkit's place for
+  // one opened without a position) would otherwise lie beyond the page.
   function scale() {
     const main = state.windows.get(state.main);
     if (!main || main.w <= 0 || main.h <= 0) return 1;
@@ -72,8 +74,13 @@ var vqweb = (function () {
     const sharp = s * (window.devicePixelRatio || 1) >= 1;
     for (const win of state.windows.values()) {
       const style = win.canvas.style;
-      style.left = (left + (win.x - main.x) * s) + 'px';
-      style.top = (top + (win.y - main.y) * s) + 'px';
+      let x = left + (win.x - main.x) * s, y = top + (win.y - main.y) * s;
+      if (win !== main) {
+        x = Math.max(0, Math.min(x, room.width - win.w * s));
+        y = Math.max(0, Math.min(y, room.height - win.h * s));
+      }
+      style.left = x + 'px';
+      style.top = y + 'px';
       style.width = (win.w * s) + 'px';
       style.height = (win.h * s) + 'px';
       style.imageRendering = sharp ? 'pixelated' : 'auto';
