@@ -233,3 +233,48 @@ TEST(SdlScale, PartialUpdateMatchesWholeRedraw) {
 }
 
 }  // namespace
+
+// Pixels that arrive with a present are copied into the kept picture while
+// it is stretched: the window pixels and the kept picture must be what a
+// copy first and a stretch after give, for fresh rows that span the width
+// (read where they are) or not, whether the drawn part reaches them or not.
+TEST(SdlScale, FreshPixelsMatchCopyThenStretch) {
+  const int w = 131, h = 75;
+  struct Case {
+    vqsdl_rect shown, fresh;
+    bool clipped;      // the drawn part is `part`, not all that the fresh pixels change
+    vqsdl_rect part;
+  };
+  const Case cases[] = {
+      {{0, 0, 131, 75}, {0, 0, 131, 75}, false, {}},      // the same size
+      {{0, 0, 262, 150}, {0, 10, 131, 20}, false, {}},    // whole factor
+      {{2, 0, 192, 110}, {0, 0, 131, 75}, false, {}},     // fractional, whole rows
+      {{2, 0, 192, 110}, {17, 30, 40, 9}, false, {}},     // fractional, part of some rows
+      {{0, 0, 100, 57}, {0, 40, 131, 35}, false, {}},     // shrunk
+      {{2, 0, 192, 110}, {0, 0, 131, 75}, true, {2, 0, 192, 50}},   // rows below the drawn part
+      {{2, 0, 192, 110}, {5, 5, 20, 60}, true, {0, 0, 0, 0}},       // nothing drawn at all
+  };
+  for (const Case& c : cases) {
+    const std::vector<uint32_t> old_picture = noise(w, h, 3), incoming = noise(w, h, 4);
+    const int frame_w = c.shown.x + c.shown.w;
+    const vqsdl_rect part =
+        c.clipped ? c.part : vqsdl_shown_part(c.shown, w, h, c.fresh.x, c.fresh.y, c.fresh.w, c.fresh.h);
+    std::vector<uint32_t> expected_back = old_picture;
+    for (int y = c.fresh.y; y < c.fresh.y + c.fresh.h; y++)
+      for (int x = c.fresh.x; x < c.fresh.x + c.fresh.w; x++)
+        expected_back[static_cast<size_t>(y) * w + x] = incoming[static_cast<size_t>(y) * w + x];
+    for (int wide = 0; wide < 2; wide++) {
+      vqsdl_stretch_allow_wide(wide == 1);
+      std::vector<uint32_t> expected(static_cast<size_t>(frame_w) * (c.shown.y + c.shown.h), 0xDEAD);
+      std::vector<uint32_t> frame = expected, back = old_picture;
+      const size_t at = static_cast<size_t>(part.y) * frame_w + part.x;
+      vqsdl_stretch(expected_back.data(), w, h, c.shown, part, expected.data() + at, frame_w);
+      vqsdl_stretch_fresh(back.data(), w, h, {incoming.data(), w, c.fresh}, c.shown, part, frame.data() + at,
+                          frame_w);
+      EXPECT_TRUE(back == expected_back) << "kept picture, fresh " << c.fresh.x << "," << c.fresh.y;
+      EXPECT_TRUE(frame == expected) << "window pixels, shown " << c.shown.w << "x" << c.shown.h << ", fresh "
+                                     << c.fresh.x << "," << c.fresh.y;
+    }
+    vqsdl_stretch_allow_wide(true);
+  }
+}

@@ -8,6 +8,7 @@
 // plain loop of the very same arithmetic elsewhere, so that every processor
 // shows the same picture.
 #include "sdl_scale.h"
+#include "sdl_rows.h"
 
 #include <algorithm>
 #include <cstring>
@@ -262,7 +263,7 @@ bool mix_down(const int16_t* upper, const int16_t* lower, int weight, int from, 
 
 // Whole factors both ways: each shown row repeats one source row's pixels,
 // picked once into a kept row and copied from there.
-void stretch_sharp(const uint32_t* src, int w, const across_table& t, int left, int top, int pw, int ph, int fy,
+void stretch_sharp(vqsdl_rows& rows, const across_table& t, int left, int top, int pw, int ph, int fy,
                    uint32_t* frame, int frame_stride) {
   static std::vector<uint32_t> kept;
   kept.resize(static_cast<size_t>(pw));
@@ -270,7 +271,7 @@ void stretch_sharp(const uint32_t* src, int w, const across_table& t, int left, 
   for (int row = 0; row < ph; row++) {
     const int index = (top + row) / fy;
     if (index != kept_index) {
-      const uint32_t* line = src + static_cast<size_t>(index) * w;
+      const uint32_t* line = rows.line(index);
       const sample* at = &t.at[static_cast<size_t>(left + t.phase)];
       for (int c = 0; c < pw; c++) kept[static_cast<size_t>(c)] = line[at[c].index];
       kept_index = index;
@@ -279,22 +280,18 @@ void stretch_sharp(const uint32_t* src, int w, const across_table& t, int left, 
   }
 }
 
-}  // namespace
-
-void vqsdl_stretch_allow_wide(bool allowed) { g_wide_allowed = allowed; }
-
-void vqsdl_stretch(const uint32_t* src, int w, int h, const vqsdl_rect& shown, const vqsdl_rect& part,
-                   uint32_t* frame, int frame_stride) {
+void stretch(vqsdl_rows& rows, int w, int h, const vqsdl_rect& shown, const vqsdl_rect& part, uint32_t* frame,
+             int frame_stride) {
   if (part.w <= 0 || part.h <= 0 || w <= 0 || h <= 0) return;
   const int left = part.x - shown.x, top = part.y - shown.y;
   if (shown.w == w && shown.h == h) {
     for (int row = 0; row < part.h; row++)
-      std::memcpy(frame + static_cast<size_t>(row) * frame_stride,
-                  src + static_cast<size_t>(top + row) * w + left, static_cast<size_t>(part.w) * 4);
+      std::memcpy(frame + static_cast<size_t>(row) * frame_stride, rows.line(top + row) + left,
+                  static_cast<size_t>(part.w) * 4);
     return;
   }
   if (whole_factor(w, shown.w) && whole_factor(h, shown.h)) {
-    stretch_sharp(src, w, across_for(w, shown.w, 0), left, top, part.w, part.h, shown.h / h, frame, frame_stride);
+    stretch_sharp(rows, across_for(w, shown.w, 0), left, top, part.w, part.h, shown.h / h, frame, frame_stride);
     return;
   }
   // Groups that start on 32-byte boundaries of the frame, so that their
@@ -314,8 +311,9 @@ void vqsdl_stretch(const uint32_t* src, int w, int h, const vqsdl_rect& shown, c
     if (kept_index[k] != index) {
       const int even = index & ~1, odd = even + 1;
       const bool both = odd < h;
-      mix_across(src + static_cast<size_t>(even) * w, both ? src + static_cast<size_t>(odd) * w : nullptr, t, first,
-                 last, kept[even & 3].data(), kept[odd & 3].data());
+      const uint32_t* upper = rows.line(even);
+      mix_across(upper, both ? rows.line(odd) : nullptr, t, first, last, kept[even & 3].data(),
+                 kept[odd & 3].data());
       kept_index[even & 3] = even;
       if (both) kept_index[odd & 3] = odd;
     }
@@ -332,4 +330,21 @@ void vqsdl_stretch(const uint32_t* src, int w, int h, const vqsdl_rect& shown, c
 #if defined(VQSDL_AVX2)
   if (streamed) _mm_sfence();   // all of it out before SDL hands the picture over
 #endif
+}
+
+}  // namespace
+
+void vqsdl_stretch_allow_wide(bool allowed) { g_wide_allowed = allowed; }
+
+void vqsdl_stretch(const uint32_t* src, int w, int h, const vqsdl_rect& shown, const vqsdl_rect& part,
+                   uint32_t* frame, int frame_stride) {
+  vqsdl_rows rows(const_cast<uint32_t*>(src), w, nullptr);   // without fresh rows nothing is written to it
+  stretch(rows, w, h, shown, part, frame, frame_stride);
+}
+
+void vqsdl_stretch_fresh(uint32_t* back, int w, int h, const vqsdl_fresh& fresh, const vqsdl_rect& shown,
+                         const vqsdl_rect& part, uint32_t* frame, int frame_stride) {
+  vqsdl_rows rows(back, w, &fresh);
+  stretch(rows, w, h, shown, part, frame, frame_stride);
+  rows.finish();
 }
