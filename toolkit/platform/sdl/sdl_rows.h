@@ -26,5 +26,4 @@ class vqsdl_rows {
   const vqsdl_fresh* fresh_;
   int next_ = 0, end_ = 0;     // fresh rows next_..end_ - 1 are still to be copied
   bool whole_rows_ = false;    // fresh rows span the width: read them where they are
-  bool streamed_ = false;
 };

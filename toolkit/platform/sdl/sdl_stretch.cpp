@@ -4,7 +4,7 @@
 // update of a frame of the window's size, so the bilinear work is split in
 // two passes that each touch a pixel once: every source row is mixed across
 // once (from a table made once per size), and every shown row mixes two of
-// those rows down. Eight pixels at a time where the processor has AVX2; a
+// those rows down. Sixteen pixels a step where the processor has AVX2; a
 // plain loop of the very same arithmetic elsewhere, so that every processor
 // shows the same picture.
 #include "sdl_scale.h"
@@ -60,15 +60,21 @@ sample sample_at(int src, int dst, int c) {
   return {static_cast<int>(index), static_cast<int>(weight)};
 }
 
-// A row mixed across holds, per group of eight columns, 32 values: the
-// blue and red channels of the eight pixels (blue first), then their green
-// and alpha channels, so that the wide passes reach each channel with a
-// mask or a shift instead of a shuffle, and a pixel's four values sit at
-// the same place of two registers.
-constexpr int kGroupValues = 4 * kGroup;
+// A row mixed across holds, per pair of groups (sixteen columns), 48
+// values: the blue and red channels of the first group's eight pixels (blue
+// first), the same of the second group's, then the green channels of both,
+// first group's and second's alternating. So a 32-bit lane of any of the
+// three registers holds what one pixel (or two) needs, the wide passes
+// reach each channel with a mask or a shift, and no register is spent on
+// alpha, which the client's pixels do not carry: mixed pixels have none.
+constexpr int kPair = 2 * kGroup;
+constexpr int kPairValues = 3 * kPair;
+constexpr int kChannels = 3;
 
-inline int value_at(int column, int channel) {   // channel 0 blue .. 3 alpha
-  return (column / kGroup) * kGroupValues + (channel & 1) * 2 * kGroup + 2 * (column % kGroup) + (channel >> 1);
+inline int value_at(int column, int channel) {   // channel 0 blue, 1 green, 2 red
+  const int pair = column / kPair, second = (column / kGroup) % 2, k = column % kGroup;
+  if (channel == 1) return pair * kPairValues + 2 * kPair + 2 * k + second;
+  return pair * kPairValues + second * kPair + 2 * k + (channel >> 1);
 }
 
 // Everything about the columns of one picture width shown at another,
@@ -93,7 +99,7 @@ const across_table& across_for(int src, int dst, int phase) {
   table.src = src;
   table.dst = dst;
   table.phase = phase;
-  const int groups = (dst + phase + kGroup - 1) / kGroup;
+  const int groups = 2 * ((dst + phase + kPair - 1) / kPair);
   for (int p = 0; p < groups * kGroup; p++) table.at.push_back(sample_at(src, dst, std::clamp(p - phase, 0, dst - 1)));
   auto first_of = [&](int g) { return table.at[static_cast<size_t>(g) * kGroup].index; };
   auto last_of = [&](int g) {
@@ -114,12 +120,12 @@ const across_table& across_for(int src, int dst, int phase) {
 }
 
 // Mixes source row `line` across into `out` for the groups first..last of
-// the table, the plain way.
+// the table (whole pairs), the plain way.
 void mix_across_plain(const uint32_t* line, const across_table& t, int first, int last, int16_t* out) {
   for (int c = first * kGroup; c < (last + 1) * kGroup; c++) {
     const sample& s = t.at[static_cast<size_t>(c)];
     const uint32_t a = line[s.index], b = line[std::min(s.index + 1, t.src - 1)];
-    for (int k = 0; k < 4; k++) {
+    for (int k = 0; k < kChannels; k++) {
       const int left = static_cast<int>((a >> (8 * k)) & 255) << kShift;
       const int right = static_cast<int>((b >> (8 * k)) & 255) << kShift;
       out[value_at(c - first * kGroup, k)] = static_cast<int16_t>(left + kHalf + mul_round(right - left, s.weight));
@@ -132,7 +138,7 @@ void mix_across_plain(const uint32_t* line, const across_table& t, int first, in
 void mix_down_plain(const int16_t* upper, const int16_t* lower, int weight, int from, int to, uint32_t* out) {
   for (int c = from; c < to; c++) {
     uint32_t pixel = 0;
-    for (int k = 0; k < 4; k++) {
+    for (int k = 0; k < kChannels; k++) {
       const int a = upper[value_at(c, k)], b = lower[value_at(c, k)];
       pixel |= static_cast<uint32_t>((a + mul_round(b - a, weight)) >> kShift) << (8 * k);
     }
@@ -143,20 +149,23 @@ void mix_down_plain(const int16_t* upper, const int16_t* lower, int weight, int 
 #if defined(VQSDL_AVX2)
 const bool g_avx2 = __builtin_cpu_supports("avx2");
 
-// One channel of eight left and right pixels (16 bits each, in one half of
-// every 32-bit lane) mixed by their weights, as 128 times the channel plus
-// a half.
+// A channel of left and right pixels, 16 bits each, mixed by their
+// weights, as 128 times the channel plus a half.
 __attribute__((target("avx2"))) inline __m256i mix_pair(__m256i left, __m256i right, __m256i weights) {
   left = _mm256_slli_epi16(left, kShift);
   const __m256i d = _mm256_sub_epi16(_mm256_slli_epi16(right, kShift), left);
   return _mm256_add_epi16(_mm256_add_epi16(left, _mm256_set1_epi16(kHalf)), _mm256_mulhrs_epi16(d, weights));
 }
 
-// One group of one source row mixed across: its source pixels loaded in
-// one or two registers, its left and right neighbours picked from them by
-// the table's lane positions.
-__attribute__((target("avx2"))) inline void mix_group(const uint32_t* from, __m256i left_at, __m256i right_at,
-                                                      __m256i weights, bool two_loads, int16_t* out) {
+// The left and right neighbours of a group's eight shown pixels in one
+// source row: its source pixels loaded in one or two registers, picked
+// from them by the table's lane positions.
+struct neighbours {
+  __m256i left, right;
+};
+
+__attribute__((target("avx2"))) inline neighbours pick(const uint32_t* from, __m256i left_at, __m256i right_at,
+                                                       bool two_loads) {
   const __m256i near = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(from));
   __m256i left = _mm256_permutevar8x32_epi32(near, left_at), right = _mm256_permutevar8x32_epi32(near, right_at);
   if (two_loads) {
@@ -165,51 +174,82 @@ __attribute__((target("avx2"))) inline void mix_group(const uint32_t* from, __m2
     left = _mm256_blendv_epi8(left, _mm256_permutevar8x32_epi32(far, left_at), _mm256_cmpgt_epi32(left_at, seven));
     right = _mm256_blendv_epi8(right, _mm256_permutevar8x32_epi32(far, right_at), _mm256_cmpgt_epi32(right_at, seven));
   }
-  const __m256i low_bytes = _mm256_set1_epi16(0xFF);
-  _mm256_storeu_si256(reinterpret_cast<__m256i*>(out),
-                      mix_pair(_mm256_and_si256(left, low_bytes), _mm256_and_si256(right, low_bytes), weights));
-  _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + 2 * kGroup),
-                      mix_pair(_mm256_srli_epi16(left, 8), _mm256_srli_epi16(right, 8), weights));
+  return {left, right};
 }
 
-// The mixing across, eight shown pixels a step, of one source row or of
+// One pair of groups of one source row mixed across: blue and red of each
+// group in place, the green of both gathered into one register (first
+// group's in the low half of every 32-bit lane, second's in the high half).
+__attribute__((target("avx2"))) inline void mix_pair_of_groups(const neighbours& a, const neighbours& b,
+                                                               __m256i weights_a, __m256i weights_b, int16_t* out) {
+  const __m256i blue_red = _mm256_set1_epi32(0x00FF00FF);
+  const __m256i green_low = _mm256_setr_epi8(1, -1, -1, -1, 5, -1, -1, -1, 9, -1, -1, -1, 13, -1, -1, -1,   //
+                                             1, -1, -1, -1, 5, -1, -1, -1, 9, -1, -1, -1, 13, -1, -1, -1);
+  const __m256i green_high = _mm256_setr_epi8(-1, -1, 1, -1, -1, -1, 5, -1, -1, -1, 9, -1, -1, -1, 13, -1,   //
+                                              -1, -1, 1, -1, -1, -1, 5, -1, -1, -1, 9, -1, -1, -1, 13, -1);
+  _mm256_storeu_si256(reinterpret_cast<__m256i*>(out), mix_pair(_mm256_and_si256(a.left, blue_red),
+                                                                _mm256_and_si256(a.right, blue_red), weights_a));
+  _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + kPair), mix_pair(_mm256_and_si256(b.left, blue_red),
+                                                                        _mm256_and_si256(b.right, blue_red), weights_b));
+  const __m256i left = _mm256_or_si256(_mm256_shuffle_epi8(a.left, green_low), _mm256_shuffle_epi8(b.left, green_high));
+  const __m256i right =
+      _mm256_or_si256(_mm256_shuffle_epi8(a.right, green_low), _mm256_shuffle_epi8(b.right, green_high));
+  _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + 2 * kPair),
+                      mix_pair(left, right, _mm256_blend_epi16(weights_a, weights_b, 0xAA)));
+}
+
+// The mixing across, sixteen shown pixels a step, of one source row or of
 // two at once (`line2` not null), which then share the table's loads.
 __attribute__((target("avx2"))) void mix_across_wide(const uint32_t* line, const uint32_t* line2,
                                                      const across_table& t, int first, int last, int16_t* out,
                                                      int16_t* out2) {
   const bool two_loads = t.span > kGroup;
-  for (int g = first; g <= last; g++, out += kGroupValues, out2 += kGroupValues) {
-    const int base = t.base[static_cast<size_t>(g)];
-    const int32_t* lanes = &t.lanes[static_cast<size_t>(g) * 2 * kGroup];
-    const __m256i left_at = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(lanes));
-    const __m256i right_at = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(lanes + kGroup));
-    const __m256i weights =
-        _mm256_loadu_si256(reinterpret_cast<const __m256i*>(&t.weights[static_cast<size_t>(g) * kGroup]));
-    mix_group(line + base, left_at, right_at, weights, two_loads, out);
-    if (line2 != nullptr) mix_group(line2 + base, left_at, right_at, weights, two_loads, out2);
+  auto lanes = [&](int g, int which) __attribute__((target("avx2"))) {
+    return _mm256_loadu_si256(reinterpret_cast<const __m256i*>(&t.lanes[static_cast<size_t>(g * 2 + which) * kGroup]));
+  };
+  auto weights = [&](int g) __attribute__((target("avx2"))) {
+    return _mm256_loadu_si256(reinterpret_cast<const __m256i*>(&t.weights[static_cast<size_t>(g) * kGroup]));
+  };
+  for (int g = first; g <= last; g += 2, out += kPairValues, out2 += kPairValues) {
+    const int base_a = t.base[static_cast<size_t>(g)], base_b = t.base[static_cast<size_t>(g) + 1];
+    const __m256i left_a = lanes(g, 0), right_a = lanes(g, 1), left_b = lanes(g + 1, 0), right_b = lanes(g + 1, 1);
+    const __m256i weights_a = weights(g), weights_b = weights(g + 1);
+    mix_pair_of_groups(pick(line + base_a, left_a, right_a, two_loads), pick(line + base_b, left_b, right_b, two_loads),
+                       weights_a, weights_b, out);
+    if (line2 != nullptr)
+      mix_pair_of_groups(pick(line2 + base_a, left_a, right_a, two_loads),
+                         pick(line2 + base_b, left_b, right_b, two_loads), weights_a, weights_b, out2);
   }
 }
 
-// Mixes down `groups` whole groups into out, eight pixels a step. Where
-// out is aligned the pixels are streamed past the caches: the screen
-// (another process) reads them, not we, and a store that first fetches a
-// line the display server last held costs more than all the mixing.
+// Mixes down `pairs` whole pairs of groups into out, sixteen pixels a
+// step. Where out is aligned the pixels are streamed past the caches: the
+// screen (another process) reads them, not we, and a store that first
+// fetches a line the display server last held costs more than all the
+// mixing.
 __attribute__((target("avx2"))) void mix_down_wide(const int16_t* upper, const int16_t* lower, int weight,
-                                                   int groups, uint32_t* out, bool stream) {
-  const __m256i w = _mm256_set1_epi16(static_cast<short>(weight)), high_bytes = _mm256_set1_epi16(-256);
+                                                   int pairs, uint32_t* out, bool stream) {
+  const __m256i w = _mm256_set1_epi16(static_cast<short>(weight));
+  const __m256i high_bytes = _mm256_set1_epi16(-256), second_byte = _mm256_set1_epi32(0xFF00);
   auto mix = [](const int16_t* a_at, const int16_t* b_at, __m256i w) __attribute__((target("avx2"))) {
     const __m256i a = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(a_at));
     const __m256i b = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(b_at));
     return _mm256_add_epi16(a, _mm256_mulhrs_epi16(_mm256_sub_epi16(b, a), w));
   };
-  for (int g = 0; g < groups; g++, upper += kGroupValues, lower += kGroupValues, out += kGroup) {
-    const __m256i blue_red = _mm256_srli_epi16(mix(upper, lower, w), kShift);
-    const __m256i green_alpha = _mm256_and_si256(_mm256_slli_epi16(mix(upper + 16, lower + 16, w), 8 - kShift),
-                                                 high_bytes);
+  auto put = [stream](uint32_t* at, __m256i pixels) __attribute__((target("avx2"))) {
     if (stream)
-      _mm256_stream_si256(reinterpret_cast<__m256i*>(out), _mm256_or_si256(blue_red, green_alpha));
+      _mm256_stream_si256(reinterpret_cast<__m256i*>(at), pixels);
     else
-      _mm256_storeu_si256(reinterpret_cast<__m256i*>(out), _mm256_or_si256(blue_red, green_alpha));
+      _mm256_storeu_si256(reinterpret_cast<__m256i*>(at), pixels);
+  };
+  for (int p = 0; p < pairs; p++, upper += kPairValues, lower += kPairValues, out += kPair) {
+    const __m256i blue_red_a = _mm256_srli_epi16(mix(upper, lower, w), kShift);
+    const __m256i blue_red_b = _mm256_srli_epi16(mix(upper + kPair, lower + kPair, w), kShift);
+    // Both groups' green channels, each in the high byte of its half.
+    const __m256i green =
+        _mm256_and_si256(_mm256_slli_epi16(mix(upper + 2 * kPair, lower + 2 * kPair, w), 8 - kShift), high_bytes);
+    put(out, _mm256_or_si256(blue_red_a, _mm256_and_si256(green, second_byte)));
+    put(out + kGroup, _mm256_or_si256(blue_red_b, _mm256_srli_epi32(green, 16)));
   }
 }
 #endif
@@ -244,17 +284,27 @@ void mix_across(const uint32_t* line, const uint32_t* line2, const across_table&
 bool mix_down(const int16_t* upper, const int16_t* lower, int weight, int from, int to, uint32_t* out) {
 #if defined(VQSDL_AVX2)
   if (wide()) {
-    // The groups that lie wholly inside, eight at a time; the ends plainly.
-    const int first = (from + kGroup - 1) / kGroup, last = to / kGroup;
-    if (last > first) {
-      uint32_t* middle = out + (first * kGroup - from);
-      // Streaming pays for whole lines of memory only.
-      const bool stream = (reinterpret_cast<uintptr_t>(middle) & 31) == 0 && last - first >= 8;
-      mix_down_plain(upper, lower, weight, from, first * kGroup, out);
-      mix_down_wide(upper + kGroupValues * first, lower + kGroupValues * first, weight, last - first, middle, stream);
-      mix_down_plain(upper, lower, weight, last * kGroup, to, out + (last * kGroup - from));
-      return stream;
+    // Sixteen pixels at a time; a pair of groups that the ends cut is
+    // mixed whole aside and the part inside copied.
+    const int first = (from + kPair - 1) / kPair, last = to / kPair;
+    uint32_t aside[kPair];
+    auto end_pair = [&](int pair, int from_column, int to_column) {
+      if (from_column >= to_column) return;
+      mix_down_wide(upper + kPairValues * pair, lower + kPairValues * pair, weight, 1, aside, false);
+      std::memcpy(out + (from_column - from), aside + (from_column - pair * kPair),
+                  static_cast<size_t>(to_column - from_column) * 4);
+    };
+    if (last < first) {   // all of it inside one pair
+      end_pair(from / kPair, from, to);
+      return false;
     }
+    uint32_t* middle = out + (first * kPair - from);
+    // Streaming pays for whole lines of memory only.
+    const bool stream = (reinterpret_cast<uintptr_t>(middle) & 63) == 0 && last - first >= 4;
+    end_pair(from / kPair, from, first * kPair);
+    mix_down_wide(upper + kPairValues * first, lower + kPairValues * first, weight, last - first, middle, stream);
+    end_pair(last, last * kPair, to);
+    return stream;
   }
 #endif
   mix_down_plain(upper, lower, weight, from, to, out);
@@ -294,12 +344,15 @@ void stretch(vqsdl_rows& rows, int w, int h, const vqsdl_rect& shown, const vqsd
     stretch_sharp(rows, across_for(w, shown.w, 0), left, top, part.w, part.h, shown.h / h, frame, frame_stride);
     return;
   }
-  // Groups that start on 32-byte boundaries of the frame, so that their
-  // pixels can be streamed (and no store straddles two cache lines).
-  const int phase = static_cast<int>((reinterpret_cast<uintptr_t>(frame) / 4 - static_cast<unsigned>(left)) % kGroup);
+  // Pairs of groups that start on 64-byte boundaries of the frame, so that
+  // their pixels fill whole cache lines and can be streamed: a line that
+  // is partly streamed and partly stored the plain way (the ends of a row)
+  // costs far more than either.
+  const int phase = static_cast<int>((reinterpret_cast<uintptr_t>(frame) / 4 - static_cast<unsigned>(left)) % kPair);
   const across_table& t = across_for(w, shown.w, phase);
-  const int first = (left + phase) / kGroup, last = (left + phase + part.w - 1) / kGroup;
-  const size_t row_values = static_cast<size_t>(last - first + 1) * 4 * kGroup;
+  // Whole pairs of groups.
+  const int first = (left + phase) / kGroup & ~1, last = (left + phase + part.w - 1) / kGroup | 1;
+  const size_t row_values = static_cast<size_t>(last - first + 1) / 2 * kPairValues;
   // Source rows are mixed across in pairs (2p, 2p + 1), which share the
   // table's loads, and kept in four slots by their index: the two rows a
   // shown row mixes never push each other out.
