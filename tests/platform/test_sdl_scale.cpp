@@ -145,9 +145,10 @@ TEST(SdlScale, StretchCopiesAndRepeats) {
 }
 
 // Every blended size against bilinear sampling computed the slow way, on
-// noise (the largest steps between neighbours), with the wide registers
-// and with the plain loops; both must also agree to the bit, wherever the
-// picture lands in its frame (the wide loops align their stores to it).
+// noise (the largest steps between neighbours), with each width of
+// registers the processor has and with the plain loops; all must also agree
+// to the bit, wherever the picture lands in its frame (the wide loops align
+// their stores to it).
 TEST(SdlScale, StretchBlendsWithinOneStep) {
   struct Case {
     int w, h;
@@ -168,9 +169,9 @@ TEST(SdlScale, StretchBlendsWithinOneStep) {
   };
   for (const Case& c : cases) {
     const std::vector<uint32_t> src = noise(c.w, c.h, static_cast<unsigned>(c.w));
-    std::vector<uint32_t> pictures[2];
-    for (int wide = 0; wide < 2; wide++) {
-      vqsdl_stretch_allow_wide(wide == 1);
+    std::vector<uint32_t> pictures[3];
+    for (int wide = 0; wide < 3; wide++) {
+      vqsdl_stretch_allow_wide(wide * 256);
       std::vector<uint32_t> frame(static_cast<size_t>(c.frame_w) * (c.shown.y + c.shown.h), 0xDEAD);
       uint32_t* at = frame.data() + static_cast<size_t>(c.shown.y) * c.frame_w + c.shown.x;
       vqsdl_stretch(src.data(), c.w, c.h, c.shown, c.shown, at, c.frame_w);
@@ -178,8 +179,9 @@ TEST(SdlScale, StretchBlendsWithinOneStep) {
         pictures[wide].insert(pictures[wide].end(), at + static_cast<size_t>(y) * c.frame_w,
                               at + static_cast<size_t>(y) * c.frame_w + c.shown.w);
     }
-    vqsdl_stretch_allow_wide(true);
-    EXPECT_TRUE(pictures[0] == pictures[1]) << "wide and plain differ at " << c.shown.w << "x" << c.shown.h;
+    vqsdl_stretch_allow_wide(512);
+    EXPECT_TRUE(pictures[0] == pictures[1]) << "AVX2 and plain differ at " << c.shown.w << "x" << c.shown.h;
+    EXPECT_TRUE(pictures[0] == pictures[2]) << "AVX-512 and plain differ at " << c.shown.w << "x" << c.shown.h;
     const bool whole_x = c.shown.w % c.w == 0, whole_y = c.shown.h % c.h == 0;
     double worst = 0;
     for (int y = 0; y < c.shown.h; y++)
@@ -264,8 +266,8 @@ TEST(SdlScale, FreshPixelsMatchCopyThenStretch) {
     for (int y = c.fresh.y; y < c.fresh.y + c.fresh.h; y++)
       for (int x = c.fresh.x; x < c.fresh.x + c.fresh.w; x++)
         expected_back[static_cast<size_t>(y) * w + x] = incoming[static_cast<size_t>(y) * w + x];
-    for (int wide = 0; wide < 2; wide++) {
-      vqsdl_stretch_allow_wide(wide == 1);
+    for (int wide = 0; wide < 3; wide++) {
+      vqsdl_stretch_allow_wide(wide * 256);
       std::vector<uint32_t> expected(static_cast<size_t>(frame_w) * (c.shown.y + c.shown.h), 0xDEAD);
       std::vector<uint32_t> frame = expected, back = old_picture;
       const size_t at = static_cast<size_t>(part.y) * frame_w + part.x;
@@ -276,6 +278,6 @@ TEST(SdlScale, FreshPixelsMatchCopyThenStretch) {
       EXPECT_TRUE(frame == expected) << "window pixels, shown " << c.shown.w << "x" << c.shown.h << ", fresh "
                                      << c.fresh.x << "," << c.fresh.y;
     }
-    vqsdl_stretch_allow_wide(true);
+    vqsdl_stretch_allow_wide(512);
   }
 }

@@ -57,7 +57,7 @@ struct vqsdl_fresh {
 void vqsdl_stretch_fresh(uint32_t* back, int w, int h, const vqsdl_fresh& fresh, const vqsdl_rect& shown,
                          const vqsdl_rect& part, uint32_t* frame, int frame_stride);
 
-// Whether vqsdl_stretch may use the processor's wide registers where it
-// has them (on by default); off, it runs the plain loops of the same
-// arithmetic, which the tests compare it with.
-void vqsdl_stretch_allow_wide(bool allowed);
+// The widest registers vqsdl_stretch may use where the processor has them:
+// 512 (the default) for AVX-512's, 256 for AVX2's, 0 for none: the plain
+// loops of the same arithmetic, which the tests compare the others with.
+void vqsdl_stretch_allow_wide(int bits);

@@ -148,6 +148,9 @@ void mix_down_plain(const int16_t* upper, const int16_t* lower, int weight, int 
 
 #if defined(VQSDL_AVX2)
 const bool g_avx2 = __builtin_cpu_supports("avx2");
+// Shrinking reads up to sixteen source pixels per group; AVX-512 picks
+// from two registers in one step.
+const bool g_avx512 = __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512vl");
 
 // A channel of left and right pixels, 16 bits each, mixed by their
 // weights, as 128 times the channel plus a half.
@@ -222,6 +225,35 @@ __attribute__((target("avx2"))) void mix_across_wide(const uint32_t* line, const
   }
 }
 
+// The same where a group reads up to sixteen source pixels, with the
+// processor's two-register permute.
+__attribute__((target("avx2,avx512f,avx512vl"))) void mix_across_far(const uint32_t* line, const uint32_t* line2,
+                                                                     const across_table& t, int first, int last,
+                                                                     int16_t* out, int16_t* out2) {
+  auto pick_far = [](const uint32_t* from, __m256i left_at, __m256i right_at)
+                      __attribute__((target("avx2,avx512f,avx512vl"))) {
+    const __m256i near = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(from));
+    const __m256i far = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(from + kGroup));
+    return neighbours{_mm256_permutex2var_epi32(near, left_at, far), _mm256_permutex2var_epi32(near, right_at, far)};
+  };
+  auto lanes = [&](int g, int which) __attribute__((target("avx2"))) {
+    return _mm256_loadu_si256(reinterpret_cast<const __m256i*>(&t.lanes[static_cast<size_t>(g * 2 + which) * kGroup]));
+  };
+  auto weights = [&](int g) __attribute__((target("avx2"))) {
+    return _mm256_loadu_si256(reinterpret_cast<const __m256i*>(&t.weights[static_cast<size_t>(g) * kGroup]));
+  };
+  for (int g = first; g <= last; g += 2, out += kPairValues, out2 += kPairValues) {
+    const int base_a = t.base[static_cast<size_t>(g)], base_b = t.base[static_cast<size_t>(g) + 1];
+    const __m256i left_a = lanes(g, 0), right_a = lanes(g, 1), left_b = lanes(g + 1, 0), right_b = lanes(g + 1, 1);
+    const __m256i weights_a = weights(g), weights_b = weights(g + 1);
+    mix_pair_of_groups(pick_far(line + base_a, left_a, right_a), pick_far(line + base_b, left_b, right_b), weights_a,
+                       weights_b, out);
+    if (line2 != nullptr)
+      mix_pair_of_groups(pick_far(line2 + base_a, left_a, right_a), pick_far(line2 + base_b, left_b, right_b),
+                         weights_a, weights_b, out2);
+  }
+}
+
 // Mixes down `pairs` whole pairs of groups into out, sixteen pixels a
 // step. Where out is aligned the pixels are streamed past the caches: the
 // screen (another process) reads them, not we, and a store that first
@@ -254,11 +286,11 @@ __attribute__((target("avx2"))) void mix_down_wide(const int16_t* upper, const i
 }
 #endif
 
-bool g_wide_allowed = true;
+int g_wide_allowed = 512;
 
 bool wide() {
 #if defined(VQSDL_AVX2)
-  return g_avx2 && g_wide_allowed;
+  return g_avx2 && g_wide_allowed >= 256;
 #else
   return false;
 #endif
@@ -272,7 +304,8 @@ void mix_across(const uint32_t* line, const uint32_t* line2, const across_table&
   // Wide loads need a row of two groups' width; a group must not read more
   // source pixels than two registers hold (shrinking to less than half).
   if (wide() && t.src >= 2 * kGroup && t.span <= 2 * kGroup)
-    return mix_across_wide(line, line2, t, first, last, out, out2);
+    return t.span > kGroup && g_avx512 && g_wide_allowed >= 512 ? mix_across_far(line, line2, t, first, last, out, out2)
+                                       : mix_across_wide(line, line2, t, first, last, out, out2);
 #endif
   mix_across_plain(line, t, first, last, out);
   if (line2 != nullptr) mix_across_plain(line2, t, first, last, out2);
@@ -387,7 +420,7 @@ void stretch(vqsdl_rows& rows, int w, int h, const vqsdl_rect& shown, const vqsd
 
 }  // namespace
 
-void vqsdl_stretch_allow_wide(bool allowed) { g_wide_allowed = allowed; }
+void vqsdl_stretch_allow_wide(int bits) { g_wide_allowed = bits; }
 
 void vqsdl_stretch(const uint32_t* src, int w, int h, const vqsdl_rect& shown, const vqsdl_rect& part,
                    uint32_t* frame, int frame_stride) {
