@@ -22,16 +22,21 @@
 namespace {
 
 // Weights are shares of kOne. A row mixed across keeps each channel as a
-// 16-bit value of 128 times the channel plus a half, so that mixing down
-// stays exact to a fraction of a step and ends in a plain shift.
+// 16-bit value of 64 times the channel, so that mixing down stays within
+// 1/64 of a step before it rounds, and the processor's byte multiply-add
+// takes a channel out of a pixel and scales it in one step (64 is the
+// largest factor it takes).
 constexpr int kOne = 1 << 15;
-constexpr int kShift = 7;
-constexpr int kHalf = 1 << (kShift - 1);
+constexpr int kShift = 6;
 constexpr int kGroup = 8;   // shown pixels per step; a mixed row is padded to whole groups
 
 // x * w / kOne rounded, exactly as the processor's rounding high multiply
 // (pmulhrsw) computes it for 16-bit x and w.
 inline int mul_round(int x, int w) { return (x * w + (1 << 14)) >> 15; }
+
+// A mixed value back to its channel, rounded: what the rounding high
+// multiply by kOne >> kShift gives.
+inline int round_down_shift(int x) { return mul_round(x, kOne >> kShift); }
 
 int64_t floor_div(int64_t a, int64_t b) {
   int64_t q = a / b;
@@ -128,7 +133,7 @@ void mix_across_plain(const uint32_t* line, const across_table& t, int first, in
     for (int k = 0; k < kChannels; k++) {
       const int left = static_cast<int>((a >> (8 * k)) & 255) << kShift;
       const int right = static_cast<int>((b >> (8 * k)) & 255) << kShift;
-      out[value_at(c - first * kGroup, k)] = static_cast<int16_t>(left + kHalf + mul_round(right - left, s.weight));
+      out[value_at(c - first * kGroup, k)] = static_cast<int16_t>(left + mul_round(right - left, s.weight));
     }
   }
 }
@@ -140,7 +145,7 @@ void mix_down_plain(const int16_t* upper, const int16_t* lower, int weight, int 
     uint32_t pixel = 0;
     for (int k = 0; k < kChannels; k++) {
       const int a = upper[value_at(c, k)], b = lower[value_at(c, k)];
-      pixel |= static_cast<uint32_t>((a + mul_round(b - a, weight)) >> kShift) << (8 * k);
+      pixel |= static_cast<uint32_t>(round_down_shift(a + mul_round(b - a, weight))) << (8 * k);
     }
     out[c - from] = pixel;
   }
@@ -152,12 +157,10 @@ const bool g_avx2 = __builtin_cpu_supports("avx2");
 // from two registers in one step.
 const bool g_avx512 = __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512vl");
 
-// A channel of left and right pixels, 16 bits each, mixed by their
-// weights, as 128 times the channel plus a half.
+// A channel of left and right pixels (each 64 times the channel, in 16
+// bits) mixed by their weights.
 __attribute__((target("avx2"))) inline __m256i mix_pair(__m256i left, __m256i right, __m256i weights) {
-  left = _mm256_slli_epi16(left, kShift);
-  const __m256i d = _mm256_sub_epi16(_mm256_slli_epi16(right, kShift), left);
-  return _mm256_add_epi16(_mm256_add_epi16(left, _mm256_set1_epi16(kHalf)), _mm256_mulhrs_epi16(d, weights));
+  return _mm256_add_epi16(left, _mm256_mulhrs_epi16(_mm256_sub_epi16(right, left), weights));
 }
 
 // The left and right neighbours of a group's eight shown pixels in one
@@ -183,22 +186,33 @@ __attribute__((target("avx2"))) inline neighbours pick(const uint32_t* from, __m
 // One pair of groups of one source row mixed across: blue and red of each
 // group in place, the green of both gathered into one register (first
 // group's in the low half of every 32-bit lane, second's in the high half).
+// Each byte multiply-add takes the bytes it wants of a pixel times 64 and
+// those it does not times 0.
 __attribute__((target("avx2"))) inline void mix_pair_of_groups(const neighbours& a, const neighbours& b,
-                                                               __m256i weights_a, __m256i weights_b, int16_t* out) {
-  const __m256i blue_red = _mm256_set1_epi32(0x00FF00FF);
-  const __m256i green_low = _mm256_setr_epi8(1, -1, -1, -1, 5, -1, -1, -1, 9, -1, -1, -1, 13, -1, -1, -1,   //
-                                             1, -1, -1, -1, 5, -1, -1, -1, 9, -1, -1, -1, 13, -1, -1, -1);
-  const __m256i green_high = _mm256_setr_epi8(-1, -1, 1, -1, -1, -1, 5, -1, -1, -1, 9, -1, -1, -1, 13, -1,   //
-                                              -1, -1, 1, -1, -1, -1, 5, -1, -1, -1, 9, -1, -1, -1, 13, -1);
-  _mm256_storeu_si256(reinterpret_cast<__m256i*>(out), mix_pair(_mm256_and_si256(a.left, blue_red),
-                                                                _mm256_and_si256(a.right, blue_red), weights_a));
-  _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + kPair), mix_pair(_mm256_and_si256(b.left, blue_red),
-                                                                        _mm256_and_si256(b.right, blue_red), weights_b));
-  const __m256i left = _mm256_or_si256(_mm256_shuffle_epi8(a.left, green_low), _mm256_shuffle_epi8(b.left, green_high));
-  const __m256i right =
-      _mm256_or_si256(_mm256_shuffle_epi8(a.right, green_low), _mm256_shuffle_epi8(b.right, green_high));
+                                                               const __m256i weights[3], int16_t* out) {
+  const __m256i blue_red = _mm256_set1_epi32(0x00400040);   // bytes 64, 0, 64, 0
+  const __m256i green_low = _mm256_set1_epi32(0x00004000);  // 0, 64, 0, 0
+  const __m256i green_high = _mm256_set1_epi32(0x40000000); // 0, 0, 0, 64 (green moved up two bytes)
+  auto green = [&](__m256i first, __m256i second) __attribute__((target("avx2"))) {
+    return _mm256_or_si256(_mm256_maddubs_epi16(first, green_low),
+                           _mm256_maddubs_epi16(_mm256_slli_epi32(second, 16), green_high));
+  };
+  _mm256_storeu_si256(reinterpret_cast<__m256i*>(out),
+                      mix_pair(_mm256_maddubs_epi16(a.left, blue_red), _mm256_maddubs_epi16(a.right, blue_red),
+                               weights[0]));
+  _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + kPair),
+                      mix_pair(_mm256_maddubs_epi16(b.left, blue_red), _mm256_maddubs_epi16(b.right, blue_red),
+                               weights[1]));
   _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + 2 * kPair),
-                      mix_pair(left, right, _mm256_blend_epi16(weights_a, weights_b, 0xAA)));
+                      mix_pair(green(a.left, b.left), green(a.right, b.right), weights[2]));
+}
+
+// The weights of a pair of groups: the first's, the second's, and the
+// green register's (the first's in the low halves, the second's in the high).
+__attribute__((target("avx2"))) inline void pair_weights(const across_table& t, int g, __m256i weights[3]) {
+  for (int k = 0; k < 2; k++)
+    weights[k] = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(&t.weights[static_cast<size_t>(g + k) * kGroup]));
+  weights[2] = _mm256_blend_epi16(weights[0], weights[1], 0xAA);
 }
 
 // The mixing across, sixteen shown pixels a step, of one source row or of
@@ -210,18 +224,16 @@ __attribute__((target("avx2"))) void mix_across_wide(const uint32_t* line, const
   auto lanes = [&](int g, int which) __attribute__((target("avx2"))) {
     return _mm256_loadu_si256(reinterpret_cast<const __m256i*>(&t.lanes[static_cast<size_t>(g * 2 + which) * kGroup]));
   };
-  auto weights = [&](int g) __attribute__((target("avx2"))) {
-    return _mm256_loadu_si256(reinterpret_cast<const __m256i*>(&t.weights[static_cast<size_t>(g) * kGroup]));
-  };
   for (int g = first; g <= last; g += 2, out += kPairValues, out2 += kPairValues) {
     const int base_a = t.base[static_cast<size_t>(g)], base_b = t.base[static_cast<size_t>(g) + 1];
     const __m256i left_a = lanes(g, 0), right_a = lanes(g, 1), left_b = lanes(g + 1, 0), right_b = lanes(g + 1, 1);
-    const __m256i weights_a = weights(g), weights_b = weights(g + 1);
+    __m256i weights[3];
+    pair_weights(t, g, weights);
     mix_pair_of_groups(pick(line + base_a, left_a, right_a, two_loads), pick(line + base_b, left_b, right_b, two_loads),
-                       weights_a, weights_b, out);
+                       weights, out);
     if (line2 != nullptr)
       mix_pair_of_groups(pick(line2 + base_a, left_a, right_a, two_loads),
-                         pick(line2 + base_b, left_b, right_b, two_loads), weights_a, weights_b, out2);
+                         pick(line2 + base_b, left_b, right_b, two_loads), weights, out2);
   }
 }
 
@@ -239,18 +251,16 @@ __attribute__((target("avx2,avx512f,avx512vl"))) void mix_across_far(const uint3
   auto lanes = [&](int g, int which) __attribute__((target("avx2"))) {
     return _mm256_loadu_si256(reinterpret_cast<const __m256i*>(&t.lanes[static_cast<size_t>(g * 2 + which) * kGroup]));
   };
-  auto weights = [&](int g) __attribute__((target("avx2"))) {
-    return _mm256_loadu_si256(reinterpret_cast<const __m256i*>(&t.weights[static_cast<size_t>(g) * kGroup]));
-  };
   for (int g = first; g <= last; g += 2, out += kPairValues, out2 += kPairValues) {
     const int base_a = t.base[static_cast<size_t>(g)], base_b = t.base[static_cast<size_t>(g) + 1];
     const __m256i left_a = lanes(g, 0), right_a = lanes(g, 1), left_b = lanes(g + 1, 0), right_b = lanes(g + 1, 1);
-    const __m256i weights_a = weights(g), weights_b = weights(g + 1);
-    mix_pair_of_groups(pick_far(line + base_a, left_a, right_a), pick_far(line + base_b, left_b, right_b), weights_a,
-                       weights_b, out);
+    __m256i weights[3];
+    pair_weights(t, g, weights);
+    mix_pair_of_groups(pick_far(line + base_a, left_a, right_a), pick_far(line + base_b, left_b, right_b), weights,
+                       out);
     if (line2 != nullptr)
-      mix_pair_of_groups(pick_far(line2 + base_a, left_a, right_a), pick_far(line2 + base_b, left_b, right_b),
-                         weights_a, weights_b, out2);
+      mix_pair_of_groups(pick_far(line2 + base_a, left_a, right_a), pick_far(line2 + base_b, left_b, right_b), weights,
+                         out2);
   }
 }
 
@@ -262,7 +272,8 @@ __attribute__((target("avx2,avx512f,avx512vl"))) void mix_across_far(const uint3
 __attribute__((target("avx2"))) void mix_down_wide(const int16_t* upper, const int16_t* lower, int weight,
                                                    int pairs, uint32_t* out, bool stream) {
   const __m256i w = _mm256_set1_epi16(static_cast<short>(weight));
-  const __m256i high_bytes = _mm256_set1_epi16(-256), second_byte = _mm256_set1_epi32(0xFF00);
+  // The rounding high multiply by kOne >> kShift: a mixed value back to its channel, rounded.
+  const __m256i to_channel = _mm256_set1_epi16(kOne >> kShift), second_byte = _mm256_set1_epi32(0xFF00);
   auto mix = [](const int16_t* a_at, const int16_t* b_at, __m256i w) __attribute__((target("avx2"))) {
     const __m256i a = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(a_at));
     const __m256i b = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(b_at));
@@ -275,11 +286,10 @@ __attribute__((target("avx2"))) void mix_down_wide(const int16_t* upper, const i
       _mm256_storeu_si256(reinterpret_cast<__m256i*>(at), pixels);
   };
   for (int p = 0; p < pairs; p++, upper += kPairValues, lower += kPairValues, out += kPair) {
-    const __m256i blue_red_a = _mm256_srli_epi16(mix(upper, lower, w), kShift);
-    const __m256i blue_red_b = _mm256_srli_epi16(mix(upper + kPair, lower + kPair, w), kShift);
+    const __m256i blue_red_a = _mm256_mulhrs_epi16(mix(upper, lower, w), to_channel);
+    const __m256i blue_red_b = _mm256_mulhrs_epi16(mix(upper + kPair, lower + kPair, w), to_channel);
     // Both groups' green channels, each in the high byte of its half.
-    const __m256i green =
-        _mm256_and_si256(_mm256_slli_epi16(mix(upper + 2 * kPair, lower + 2 * kPair, w), 8 - kShift), high_bytes);
+    const __m256i green = _mm256_slli_epi16(_mm256_mulhrs_epi16(mix(upper + 2 * kPair, lower + 2 * kPair, w), to_channel), 8);
     put(out, _mm256_or_si256(blue_red_a, _mm256_and_si256(green, second_byte)));
     put(out + kGroup, _mm256_or_si256(blue_red_b, _mm256_srli_epi32(green, 16)));
   }
