@@ -104,15 +104,15 @@ TEST(SdlScale, ScreenPointToClientPixel) {
 }
 
 // Plain bilinear sampling in floating point, for comparison.
-// How far the channels of `pixel` lie from plain bilinear sampling at
-// source point sx, sy, computed in floating point (the largest distance).
+// How far the colour channels of `pixel` lie from plain bilinear sampling
+// at source point sx, sy, computed in floating point (the largest distance).
 double distance_from_bilinear(uint32_t pixel, const std::vector<uint32_t>& src, int w, int h, double sx, double sy) {
   sx = std::fmin(std::fmax(sx, 0), w - 1);
   sy = std::fmin(std::fmax(sy, 0), h - 1);
   int x0 = static_cast<int>(sx), y0 = static_cast<int>(sy);
   int x1 = std::min(x0 + 1, w - 1), y1 = std::min(y0 + 1, h - 1);
   double fx = sx - x0, fy = sy - y0, worst = 0;
-  for (int shift = 0; shift < 32; shift += 8) {
+  for (int shift = 0; shift < 24; shift += 8) {
     auto c = [&](int x, int y) { return static_cast<double>((src[static_cast<size_t>(y) * w + x] >> shift) & 255); };
     double v = (c(x0, y0) * (1 - fx) + c(x1, y0) * fx) * (1 - fy) + (c(x0, y1) * (1 - fx) + c(x1, y1) * fx) * fy;
     worst = std::fmax(worst, std::fabs(static_cast<double>((pixel >> shift) & 255) - v));
@@ -124,7 +124,7 @@ std::vector<uint32_t> noise(int w, int h, unsigned seed) {
   std::vector<uint32_t> p(static_cast<size_t>(w) * h);
   for (uint32_t& v : p) {
     v = (seed = seed * 1103515245u + 12345u) >> 8;
-    v |= (seed = seed * 1103515245u + 12345u) >> 8 << 24;   // alpha too: it is mixed like the others
+    v |= (seed = seed * 1103515245u + 12345u) >> 8 << 24;   // a stray alpha must not leak into mixed pixels
   }
   return p;
 }
@@ -145,9 +145,10 @@ TEST(SdlScale, StretchCopiesAndRepeats) {
 }
 
 // Every blended size against bilinear sampling computed the slow way, on
-// noise (the largest steps between neighbours), with the wide registers
-// and with the plain loops; both must also agree to the bit, wherever the
-// picture lands in its frame (the wide loops align their stores to it).
+// noise (the largest steps between neighbours), with each width of
+// registers the processor has and with the plain loops; all must also agree
+// to the bit, wherever the picture lands in its frame (the wide loops align
+// their stores to it).
 TEST(SdlScale, StretchBlendsWithinOneStep) {
   struct Case {
     int w, h;
@@ -168,9 +169,9 @@ TEST(SdlScale, StretchBlendsWithinOneStep) {
   };
   for (const Case& c : cases) {
     const std::vector<uint32_t> src = noise(c.w, c.h, static_cast<unsigned>(c.w));
-    std::vector<uint32_t> pictures[2];
-    for (int wide = 0; wide < 2; wide++) {
-      vqsdl_stretch_allow_wide(wide == 1);
+    std::vector<uint32_t> pictures[3];
+    for (int wide = 0; wide < 3; wide++) {
+      vqsdl_stretch_allow_wide(wide * 256);
       std::vector<uint32_t> frame(static_cast<size_t>(c.frame_w) * (c.shown.y + c.shown.h), 0xDEAD);
       uint32_t* at = frame.data() + static_cast<size_t>(c.shown.y) * c.frame_w + c.shown.x;
       vqsdl_stretch(src.data(), c.w, c.h, c.shown, c.shown, at, c.frame_w);
@@ -178,12 +179,14 @@ TEST(SdlScale, StretchBlendsWithinOneStep) {
         pictures[wide].insert(pictures[wide].end(), at + static_cast<size_t>(y) * c.frame_w,
                               at + static_cast<size_t>(y) * c.frame_w + c.shown.w);
     }
-    vqsdl_stretch_allow_wide(true);
-    EXPECT_TRUE(pictures[0] == pictures[1]) << "wide and plain differ at " << c.shown.w << "x" << c.shown.h;
+    vqsdl_stretch_allow_wide(512);
+    EXPECT_TRUE(pictures[0] == pictures[1]) << "AVX2 and plain differ at " << c.shown.w << "x" << c.shown.h;
+    EXPECT_TRUE(pictures[0] == pictures[2]) << "AVX-512 and plain differ at " << c.shown.w << "x" << c.shown.h;
     const bool whole_x = c.shown.w % c.w == 0, whole_y = c.shown.h % c.h == 0;
     double worst = 0;
     for (int y = 0; y < c.shown.h; y++)
       for (int x = 0; x < c.shown.w; x++) {
+        ASSERT_EQ(pictures[0][static_cast<size_t>(y) * c.shown.w + x] >> 24, 0u) << x << "," << y;
         double sx = (x + 0.5) * c.w / c.shown.w - 0.5, sy = (y + 0.5) * c.h / c.shown.h - 0.5;
         if (whole_x) sx = x / (c.shown.w / c.w);   // whole: repeated
         if (whole_y) sy = y / (c.shown.h / c.h);
@@ -233,3 +236,48 @@ TEST(SdlScale, PartialUpdateMatchesWholeRedraw) {
 }
 
 }  // namespace
+
+// Pixels that arrive with a present are copied into the kept picture while
+// it is stretched: the window pixels and the kept picture must be what a
+// copy first and a stretch after give, for fresh rows that span the width
+// (read where they are) or not, whether the drawn part reaches them or not.
+TEST(SdlScale, FreshPixelsMatchCopyThenStretch) {
+  const int w = 131, h = 75;
+  struct Case {
+    vqsdl_rect shown, fresh;
+    bool clipped;      // the drawn part is `part`, not all that the fresh pixels change
+    vqsdl_rect part;
+  };
+  const Case cases[] = {
+      {{0, 0, 131, 75}, {0, 0, 131, 75}, false, {}},      // the same size
+      {{0, 0, 262, 150}, {0, 10, 131, 20}, false, {}},    // whole factor
+      {{2, 0, 192, 110}, {0, 0, 131, 75}, false, {}},     // fractional, whole rows
+      {{2, 0, 192, 110}, {17, 30, 40, 9}, false, {}},     // fractional, part of some rows
+      {{0, 0, 100, 57}, {0, 40, 131, 35}, false, {}},     // shrunk
+      {{2, 0, 192, 110}, {0, 0, 131, 75}, true, {2, 0, 192, 50}},   // rows below the drawn part
+      {{2, 0, 192, 110}, {5, 5, 20, 60}, true, {0, 0, 0, 0}},       // nothing drawn at all
+  };
+  for (const Case& c : cases) {
+    const std::vector<uint32_t> old_picture = noise(w, h, 3), incoming = noise(w, h, 4);
+    const int frame_w = c.shown.x + c.shown.w;
+    const vqsdl_rect part =
+        c.clipped ? c.part : vqsdl_shown_part(c.shown, w, h, c.fresh.x, c.fresh.y, c.fresh.w, c.fresh.h);
+    std::vector<uint32_t> expected_back = old_picture;
+    for (int y = c.fresh.y; y < c.fresh.y + c.fresh.h; y++)
+      for (int x = c.fresh.x; x < c.fresh.x + c.fresh.w; x++)
+        expected_back[static_cast<size_t>(y) * w + x] = incoming[static_cast<size_t>(y) * w + x];
+    for (int wide = 0; wide < 3; wide++) {
+      vqsdl_stretch_allow_wide(wide * 256);
+      std::vector<uint32_t> expected(static_cast<size_t>(frame_w) * (c.shown.y + c.shown.h), 0xDEAD);
+      std::vector<uint32_t> frame = expected, back = old_picture;
+      const size_t at = static_cast<size_t>(part.y) * frame_w + part.x;
+      vqsdl_stretch(expected_back.data(), w, h, c.shown, part, expected.data() + at, frame_w);
+      vqsdl_stretch_fresh(back.data(), w, h, {incoming.data(), w, c.fresh}, c.shown, part, frame.data() + at,
+                          frame_w);
+      EXPECT_TRUE(back == expected_back) << "kept picture, fresh " << c.fresh.x << "," << c.fresh.y;
+      EXPECT_TRUE(frame == expected) << "window pixels, shown " << c.shown.w << "x" << c.shown.h << ", fresh "
+                                     << c.fresh.x << "," << c.fresh.y;
+    }
+    vqsdl_stretch_allow_wide(512);
+  }
+}

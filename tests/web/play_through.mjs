@@ -5,7 +5,8 @@
 // finished quiz more, and the page must never have shown an error.
 // At the desktop the level and N are set by the mouse wheel and a double
 // click instead, and the task editor switches two of the level's three
-// types off first: every task of the quiz must then be of the third.
+// types off first: every task of the quiz must then be of the third; the
+// second task is answered by the box's keypad digit with NumLock off.
 //   node tests/web/play_through.mjs SITE_FOLDER
 import { mkdtempSync, readFileSync, existsSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
@@ -33,6 +34,16 @@ function lines(text) { return (text || '').split('\n').filter((l) => l !== ''); 
 // The fields of a CSV line (quoted fields may hold commas).
 function fields(line) {
   return [...line.matchAll(/(?:^|,)("(?:[^"]|"")*"|[^,]*)/g)].map((m) => m[1]);
+}
+
+// A keypad digit with NumLock off, as the page gets it: the navigation key,
+// with the digit key's code (the desktop's second task is answered so).
+async function keypadDigit(page, digit) {
+  const key = ['Insert', 'End', 'ArrowDown', 'PageDown', 'ArrowLeft', 'Clear', 'ArrowRight', 'Home', 'ArrowUp', 'PageUp'];
+  const cdp = await page.target().createCDPSession();
+  for (const type of ['rawKeyDown', 'keyUp'])
+    await cdp.send('Input.dispatchKeyEvent', { type, key: key[digit], code: `Numpad${digit}`, location: 3 });
+  await sleep(600);
 }
 
 // The canvas's pixel at client pixel x, y as "r,g,b".
@@ -156,7 +167,8 @@ async function play(browser, server, run, downloads) {
   for (let t = 1; t <= 3; t++) {
     const text = await waitLine(game, new RegExp(`^quorila-test: task ${t} box `));
     const [x, y] = text.split(' ').slice(6).map(Number);
-    await press(game, x, y, run.touch);
+    if (t === 2 && run === runs[0]) await keypadDigit(game.page, Number(text.split(' ')[4]));
+    else await press(game, x, y, run.touch);
   }
   const stored = await until('the finished quiz in the browser storage', async () => {
     const now = lines(await storedText(game.page, '/results.csv'));

@@ -37,8 +37,6 @@ void vqsdl_borders(SDL_Window* window, int* left, int* top, int* right, int* bot
 bool vqsdl_layout(sdl_window& win);
 // Draws the whole window from its back buffer, bars included.
 void vqsdl_repaint(sdl_window& win);
-// Copies the client rectangle from the back buffer to the screen.
-void vqsdl_show(sdl_window& win, int x, int y, int w, int h);
 // Gives the back buffer a new client size, keeping what still fits.
 void vqsdl_resize_back(sdl_window& win, int w, int h);
 

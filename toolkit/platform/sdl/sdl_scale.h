@@ -41,7 +41,23 @@ vqsdl_rect vqsdl_shown_part(const vqsdl_rect& shown, int w, int h, int x, int y,
 void vqsdl_stretch(const uint32_t* src, int w, int h, const vqsdl_rect& shown, const vqsdl_rect& part,
                    uint32_t* frame, int frame_stride);
 
-// Whether vqsdl_stretch may use the processor's wide registers where it
-// has them (on by default); off, it runs the plain loops of the same
-// arithmetic, which the tests compare it with.
-void vqsdl_stretch_allow_wide(bool allowed);
+// Pixels that arrive with a present: the client rectangle `rect` of a
+// buffer whose client pixel x, y lies at pixels[y * stride + x].
+struct vqsdl_fresh {
+  const uint32_t* pixels;
+  int stride;
+  vqsdl_rect rect;
+};
+
+// vqsdl_stretch of the picture in `back` once `fresh` is copied into it,
+// which it does on the way: each fresh row is read from the caller's buffer
+// once, both for the copy and for the stretching, instead of copied first
+// and read again. All of `fresh` is in back on return, even where nothing
+// is drawn (an empty part).
+void vqsdl_stretch_fresh(uint32_t* back, int w, int h, const vqsdl_fresh& fresh, const vqsdl_rect& shown,
+                         const vqsdl_rect& part, uint32_t* frame, int frame_stride);
+
+// The widest registers vqsdl_stretch may use where the processor has them:
+// 512 (the default) for AVX-512's, 256 for AVX2's, 0 for none: the plain
+// loops of the same arithmetic, which the tests compare the others with.
+void vqsdl_stretch_allow_wide(int bits);

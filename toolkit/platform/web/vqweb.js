@@ -19,7 +19,7 @@ var vqweb = (function () {
                 PAINT: 10, SIZE: 11, MOVED: 12, FOCUS: 13, UNFOCUS: 14, ACTIVATE: 16, DEACTIVATE: 17 };
 
   const state = {
-    queue: [],           // [window, kind, x, y, width, height, button, wheel, key, ch]
+    queue: [],           // [window, kind, x, y, width, height, button, wheel, key, ch, keypad]
     wake: null,
     windows: new Map(),  // handle -> {canvas, ctx, x, y, w, h, flags}
     next: 1,
@@ -42,7 +42,7 @@ var vqweb = (function () {
   function post(window, kind, fields) {
     const f = fields || {};
     state.queue.push([window, kind, f.x | 0, f.y | 0, f.width | 0, f.height | 0, f.button | 0, f.wheel | 0,
-                      f.key | 0, f.ch | 0]);
+                      f.key | 0, f.ch | 0, f.keypad | 0]);
     if (state.wake) {
       const wake = state.wake;
       state.wake = null;
@@ -172,6 +172,14 @@ var vqweb = (function () {
   function onKey(e, down) {
     const handle = state.focused || state.main;
     if (!handle) return;
+    // A digit key of the keypad that does not type its digit (NumLock off)
+    // names the digit; the program gives it the navigation key it stands for.
+    const pad = /^Numpad([0-9])$/.exec(e.code);
+    if (pad && e.key !== pad[1]) {
+      post(handle, down ? MSG.KEYDOWN : MSG.KEYUP, { keypad: pad[1].charCodeAt(0) });
+      e.preventDefault();
+      return;
+    }
     const key = keyCodes[e.key] || 0;
     let handled = false;
     if (key) {

@@ -29,7 +29,7 @@ EM_ASYNC_JS(void, web_wait_input, (int ms), {
 EM_JS(int, web_take, (int* out), {
   const m = Module.vqweb.state.queue.shift();
   if (!m) return 0;
-  for (let i = 0; i < 10; i++) HEAP32[(out >> 2) + i] = m[i];
+  for (let i = 0; i < 11; i++) HEAP32[(out >> 2) + i] = m[i];
   return 1;
 });
 
@@ -81,7 +81,7 @@ void ticks_poll() {
 void ticks_stop() { g_pending = nullptr; }
 
 bool peek_message(vqplatform_msg* msg) {
-  int fields[10];
+  int fields[11];
   if (!web_take(fields)) return false;
   *msg = vqplatform_msg{};
   msg->window = fields[0];
@@ -94,6 +94,8 @@ bool peek_message(vqplatform_msg* msg) {
   msg->wheel = fields[7];
   msg->key = fields[8];
   msg->ch = fields[9];
+  msg->keypad = fields[10];
+  if (msg->keypad != 0) msg->key = vqplatform_keypad_navigation(msg->keypad);
   return true;
 }
 
