@@ -64,13 +64,14 @@ wait_window() {
 # NAME. Sets $program and $window_id. Now and then a fresh screen on a loaded
 # machine refuses the program's first connection (it then finds no display):
 # the whole start gets one more try on a new screen. Returns 1 when the
-# window never appeared, 77 when no screen could be started.
+# window never appeared, 77 when no screen could be started. An empty SIZE
+# takes the display there is ($DISPLAY) instead of new screens.
 open_on_screen() {
   local size=$1 name=$2 out=$3 attempt
   shift 3
   window_id=""
   for attempt in 1 2; do
-    start_screen "$size" || return 77
+    if [ -n "$size" ]; then start_screen "$size" || return 77; fi
     "$@" > "$out" 2>&1 &
     program=$!
     window_id=$(wait_window "$name" "$program")
