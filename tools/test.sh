@@ -8,7 +8,7 @@
 # ctest run its failed tests' output). The last line counts the tests.
 # Steps that do not need each other run side by side: the optimised build's
 # tests beside the sanitizer and fuzz builds, then the sanitizer build's
-# tests and the browser's beside the fuzz targets (two at a time).
+# tests, the browser's and the fuzz targets (two at a time) side by side.
 #   VQ_FUZZ_SECONDS  seconds per fuzz target (default 20)
 #   VQ_TEST_LOGS     folder for the logs (default: a new temporary folder)
 set -euo pipefail
@@ -29,6 +29,12 @@ started=$SECONDS
 if command -v ccache > /dev/null && [ -d /usr/lib/ccache ]; then
   export PATH=/usr/lib/ccache:$PATH
   export CCACHE_BASEDIR=$top CCACHE_NOHASHDIR=1
+  # The package build (debhelper) gives the compiler a home of its own,
+  # where ccache would find neither its settings nor its cache: both are
+  # named outright (the settings file first: naming the cache moves it).
+  ccache_config=$(ccache -p 2> /dev/null | sed -n 's/^(\(\/[^)]*\)) .*/\1/p' | head -n 1)
+  [ -n "$ccache_config" ] && export CCACHE_CONFIGPATH=$ccache_config
+  ccache_dir=$(ccache -k cache_dir 2> /dev/null) && [ -n "$ccache_dir" ] && export CCACHE_DIR=$ccache_dir
 fi
 
 # step NAME COMMAND...: runs COMMAND with its output in $logs/NAME.log,
@@ -150,11 +156,13 @@ if succeeded fuzz-build; then
   fuzz_all &
   background+=($!)
 fi
+# The browser's tests wait mostly on the browser's real time: beside them.
+step web bash tests/web/run.sh &
+background+=($!)
 if succeeded asan-build; then
   step asan-tests run_ctest build/asan || true
   step soak soak || true
 fi
-step web bash tests/web/run.sh || true
 [ ${#background[@]} -eq 0 ] || wait "${background[@]}" || true
 background=()
 

@@ -14,25 +14,14 @@ source_dir=$2
 source "$source_dir/tests/scripts/xvfb_screen.bash"
 need_tools Xvfb xdotool
 need_game "$build"
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-# The two screens are played side by side, each in a subshell of its own
-# with its own folder (here).
-game=""
-here=""
-cleanup() {
-  [ -n "$game" ] && kill "$game" 2> /dev/null
-  stop_screen
-}
-fail() { echo "play_through: $*"; echo "--- the game said:"; cat "$here/out" 2> /dev/null; exit 1; }
-
+screen_script play_through "the game"
 # wait_line PATTERN SECONDS: the first line of the game's output that
 # matches (an extended regular expression), once it is there.
 wait_line() {
   local line
   for _ in $(seq $((${2} * 10))); do
-    line=$(grep -E -m 1 "$1" "$here/out" 2> /dev/null) && { echo "$line"; return 0; }
-    kill -0 "$game" 2> /dev/null || break
+    line=$(grep -E -m 1 "$1" "$work/out" 2> /dev/null) && { echo "$line"; return 0; }
+    kill -0 "$program" 2> /dev/null || break
     sleep 0.1
   done
   return 1
@@ -55,12 +44,11 @@ play() {
   local screen=$1
   echo "--- on a $screen screen"
   start_screen "$screen" || { echo "Xvfb did not start: skipped"; exit 77; }
-  : > "$here/out"
-  rm -rf "$here/xdg"
-  mkdir -p "$here/elsewhere"
-  ( cd "$here/elsewhere" && exec env VQ_PLATFORM=sdl QUORILA_TEST_HOOK=1 XDG_DATA_HOME="$here/xdg" \
-      timeout 120 "$build/quorila" > "$here/out" 2>&1 ) &
-  game=$!
+  : > "$work/out"
+  mkdir -p "$work/elsewhere"
+  ( cd "$work/elsewhere" && exec env VQ_PLATFORM=sdl QUORILA_TEST_HOOK=1 XDG_DATA_HOME="$work/xdg" \
+      timeout 120 "$build/quorila" > "$work/out" 2>&1 ) &
+  program=$!
   wait_line '^quorila-test: ready$' 30 > /dev/null || fail "no start message"
   local id
   id=$(wait_window "QUORILA screen .*")
@@ -87,37 +75,23 @@ play() {
   done
   # The quiz is over once its line is in the log; then ENDE.
   for _ in $(seq 100); do
-    [ -s "$here/xdg/quorila/results.csv" ] && break
+    [ -s "$work/xdg/quorila/results.csv" ] && break
     sleep 0.1
   done
   read -r x y w h <<< "$(control btEnde)"
   click $((x + w / 2)) $((y + h / 2))
-  wait "$game"
+  wait "$program"
   local status=$?
-  game=""
+  program=""
   [ "$status" -eq 0 ] || fail "the game ended with $status"
-  [ -f "$here/xdg/quorila/results.csv" ] || fail "no results log"
-  n=$(grep -c ',finished$' "$here/xdg/quorila/results.csv")
+  [ -f "$work/xdg/quorila/results.csv" ] || fail "no results log"
+  n=$(grep -c ',finished$' "$work/xdg/quorila/results.csv")
   [ "$n" -eq 1 ] || fail "$n finished quizzes in the log, not 1"
-  tail -n 1 "$here/xdg/quorila/results.csv"
-  tail -n 1 "$here/xdg/quorila/results.csv" | grep -qE ',2,1,3,3,0,0,[0-9]+,[0-9]+,finished$' ||
+  tail -n 1 "$work/xdg/quorila/results.csv"
+  tail -n 1 "$work/xdg/quorila/results.csv" | grep -qE ',2,1,3,3,0,0,[0-9]+,[0-9]+,finished$' ||
     fail "the log does not show level 2, N = 3 and three right answers"
   stop_screen
 }
 
-screens=(1600x1200 1024x600)
-pids=()
-for screen in "${screens[@]}"; do
-  mkdir -p "$work/$screen"
-  ( here=$work/$screen; trap cleanup EXIT; play "$screen" ) > "$work/$screen.said" 2>&1 &
-  pids+=($!)
-done
-status=0
-for i in "${!screens[@]}"; do
-  wait "${pids[$i]}"
-  rc=$?
-  cat "$work/${screens[$i]}.said"
-  if [ "$rc" -eq 77 ] && [ "$status" -eq 0 ]; then status=77; elif [ "$rc" -ne 0 ] && [ "$rc" -ne 77 ]; then status=1; fi
-done
-[ "$status" -eq 0 ] && echo "play_through: ok"
-exit "$status"
+# The two screens side by side.
+side_by_side play 1600x1200 1024x600

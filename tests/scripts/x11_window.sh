@@ -9,10 +9,6 @@ source "$source_dir/tests/scripts/xvfb_screen.bash"
 need_tools xwd xdotool python3
 screen_script x11_window
 out=$work/out
-if [ -z "${DISPLAY:-}" ] || ! xdotool getdisplaygeometry > /dev/null 2>&1; then
-  start_screen 1280x1024 || { echo "no X display and Xvfb did not start: skipped"; exit 77; }
-fi
-
 # shows_quarters DUMP: the window dump shows the four presented quarters.
 shows_quarters() {
   python3 - "$source_dir/tests/scripts" "$1" << 'PY'
@@ -29,10 +25,15 @@ print("client area shows the presented pixels")
 PY
 }
 
-VQ_PLATFORM=sdl "$build/tools/vqwindow_check" 60 > "$out" &
-program=$!
-id=$(wait_window vqwindow_check "$program")
-[ -n "$id" ] || { echo "window did not appear"; exit 1; }
+# The test command's display where there is one, else a screen of its own.
+size=1280x1024
+[ -n "${DISPLAY:-}" ] && xdotool getdisplaygeometry > /dev/null 2>&1 && size=""
+open_on_screen "$size" vqwindow_check "$out" env VQ_PLATFORM=sdl "$build/tools/vqwindow_check" 60
+case $? in
+  0) id=$window_id ;;
+  77) echo "no X display and Xvfb did not start: skipped"; exit 77 ;;
+  *) exit 1 ;;
+esac
 until_shown "-id $id" "$out.xwd" shows_quarters || exit 1
 xdotool mousemove --window "$id" 30 20 click 1
 xdotool key --window "$id" Return

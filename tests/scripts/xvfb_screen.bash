@@ -64,13 +64,14 @@ wait_window() {
 # NAME. Sets $program and $window_id. Now and then a fresh screen on a loaded
 # machine refuses the program's first connection (it then finds no display):
 # the whole start gets one more try on a new screen. Returns 1 when the
-# window never appeared, 77 when no screen could be started.
+# window never appeared, 77 when no screen could be started. An empty SIZE
+# takes the display there is ($DISPLAY) instead of new screens.
 open_on_screen() {
   local size=$1 name=$2 out=$3 attempt
   shift 3
   window_id=""
   for attempt in 1 2; do
-    start_screen "$size" || return 77
+    if [ -n "$size" ]; then start_screen "$size" || return 77; fi
     "$@" > "$out" 2>&1 &
     program=$!
     window_id=$(wait_window "$name" "$program")
@@ -200,4 +201,35 @@ fail() {
     cat "$work/out" 2> /dev/null
   fi
   exit 1
+}
+
+# shows_start_picture DUMP: the game's start picture (its sky and the green
+# of its hills, in many colours) fills the window dump DUMP; for until_shown.
+shows_start_picture() {
+  python3 "$(dirname "${BASH_SOURCE[0]}")/xwd_dump.py" start-picture "$1"
+}
+
+# side_by_side COMMAND CASE...: after screen_script, runs COMMAND CASE for
+# every CASE at once, each in a subshell of its own with `case` set to CASE
+# and $work a folder of its own (so that fail shows that case's $work/out,
+# and its program and screen end with it). Prints what each case said, in
+# their order, and ends the script: status 1 when one failed, else 77 when
+# one was skipped, else 0 after the line "NAME: ok".
+side_by_side() {
+  local command=$1 pids=() status=0 rc i
+  shift
+  local cases=("$@") all=$work
+  for case in "${cases[@]}"; do
+    ( work=$all/$case; mkdir -p "$work"; trap end_screen_script EXIT; "$command" "$case" ) \
+      > "$all/$case.said" 2>&1 &
+    pids+=($!)
+  done
+  for i in "${!cases[@]}"; do
+    wait "${pids[$i]}"
+    rc=$?
+    cat "$all/${cases[$i]}.said"
+    if [ "$rc" -eq 77 ] && [ "$status" -eq 0 ]; then status=77; elif [ "$rc" -ne 0 ] && [ "$rc" -ne 77 ]; then status=1; fi
+  done
+  [ "$status" -eq 0 ] && echo "$screen_script_name: ok"
+  exit "$status"
 }
