@@ -6,14 +6,16 @@
 // At the desktop the level and N are set by the mouse wheel and a double
 // click instead, and the task editor switches two of the level's three
 // types off first: every task of the quiz must then be of the third.
+// The three screens play side by side, each in a browser of its own origin
+// (its own log); the laptop and the tablet find the learner's name typed in
+// an earlier page of theirs.
 //   node tests/web/play_through.mjs SITE_FOLDER
-import { mkdtempSync, readFileSync, existsSync, rmSync } from 'node:fs';
-import { tmpdir } from 'node:os';
+import { readFileSync, existsSync, rmSync } from 'node:fs';
 import { join } from 'node:path';
-import { serve } from './serve.mjs';
-import { launch, openGame, waitLine, control, press, pagePoint, storedText, until, sleep } from './browser.mjs';
+import { pathToFileURL } from 'node:url';
+import { withSite, runSideBySide, openGame, waitLine, control, press, pagePoint, storedText, until, sleep }
+  from './browser.mjs';
 
-const site = process.argv[2] || 'build/web';
 const runs = [
   { name: 'desktop 1280x800', viewport: { width: 1280, height: 800 } },
   { name: 'laptop 1024x600', viewport: { width: 1024, height: 600 } },
@@ -21,7 +23,7 @@ const runs = [
     touch: true },
 ];
 const finished = /,2,1,3,3,0,0,.*,finished$/;
-// Typed into the page's name field in the first run; remembered for the next.
+// Typed into the page's name field; remembered for the next page.
 const learner = 'Zoë Müller, 3b';
 const learnerField = '"Zoë Müller, 3b"';
 
@@ -101,18 +103,35 @@ async function editTypes(game) {
   await until('the editor closing', async () => (await faceOf(3)) === faces.cleared, 30);
 }
 
+// The name as a learner types it into the page's field.
+async function typeLearner(page) {
+  await page.click('#vq-learner', { clickCount: 3 });
+  await page.keyboard.type(learner);
+  await page.keyboard.press('Enter');
+}
+
+// An earlier visit to the page, where the learner typed the name.
+async function earlierVisit(context, server) {
+  const page = await context.newPage();
+  await page.goto(server.url);
+  await typeLearner(page);
+  await until('the name in the browser storage', () =>
+    page.evaluate(() => localStorage.getItem('quorila.learner')).then((name) => name === learner), 30);
+  await page.close();
+}
+
+// The download goes to the context's own folder.
 async function download(game, folder) {
-  const cdp = await game.page.createCDPSession();
-  await cdp.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: folder });
   const file = join(folder, 'results.csv');
   rmSync(file, { force: true });
   await game.page.click('#vq-csv');
   return until('the downloaded results.csv', () => existsSync(file) && readFileSync(file, 'latin1'), 30);
 }
 
-async function play(browser, server, run, downloads) {
+async function play(context, server, run, downloads) {
   const started = Date.now();
-  const game = await openGame(browser, server.url + '?test', run.viewport);
+  if (run !== runs[0]) await earlierVisit(context, server);
+  const game = await openGame(context, server.url + '?test', run.viewport);
   const before = lines(await storedText(game.page, '/results.csv'));
   await waitLine(game, /^quorila-test: ready$/);
 
@@ -134,9 +153,7 @@ async function play(browser, server, run, downloads) {
 
   const field = await game.page.$eval('#vq-learner', (input) => input.value);
   if (run === runs[0]) {
-    await game.page.click('#vq-learner', { clickCount: 3 });
-    await game.page.keyboard.type(learner);
-    await game.page.keyboard.press('Enter');
+    await typeLearner(game.page);
   } else if (field !== learner) {
     throw new Error(`the name field holds "${field}" after a new page, not the remembered name`);
   }
@@ -191,19 +208,13 @@ async function play(browser, server, run, downloads) {
   await game.page.close();
 }
 
-const server = await serve(site);
-const browser = await launch();
-const downloads = mkdtempSync(join(tmpdir(), 'quorila-downloads-'));
-let status = 0;
-try {
-  for (const run of runs) await play(browser, server, run, downloads);
-  console.log('play_through: ok');
-} catch (error) {
-  console.log(`play_through: ${error.message}`);
-  status = 1;
-} finally {
-  await browser.close();
-  await server.close();
-  rmSync(downloads, { recursive: true, force: true });
+export function group([site = 'build/web']) {
+  return { name: 'play_through', checks: runs.map((run) => ({
+    what: run.name,
+    run: (browser) => withSite(browser, site, (context, server, downloads) => play(context, server, run, downloads),
+                               { downloads: true }),
+  })) };
 }
-process.exit(status);
+
+if (import.meta.url === pathToFileURL(process.argv[1]).href)
+  process.exit(await runSideBySide([group(process.argv.slice(2))]));
