@@ -120,11 +120,17 @@ export async function openGame(context, url, viewport) {
 
 export function line(game, pattern) { return game.lines.find((l) => pattern.test(l)); }
 
+// On a time-out, the page's last lines say where the game stood.
 export async function waitLine(game, pattern, seconds = 60) {
-  return until(`a console line ${pattern}`, () => {
-    if (game.errors.length) throw new Error(`page error: ${game.errors.join('; ')}`);
-    return line(game, pattern);
-  }, seconds);
+  try {
+    return await until(`a console line ${pattern}`, () => {
+      if (game.errors.length) throw new Error(`page error: ${game.errors.join('; ')}`);
+      return line(game, pattern);
+    }, seconds);
+  } catch (error) {
+    error.message += ` (the page's last lines: ${JSON.stringify(game.lines.slice(-4))})`;
+    throw error;
+  }
 }
 
 export async function control(game, name) {
@@ -142,13 +148,42 @@ export async function pagePoint(page, x, y) {
   }, x, y);
 }
 
-// A click, or a tap on a touch screen; quick series would be double clicks,
-// so a user's pause follows.
+// Presses (and at once releases) the page's point p: the mouse's left
+// button, or a finger. The events go out together, not one after the other's
+// answer: on a busy machine the release could otherwise reach the page a
+// second late, and an arrow held that long repeats.
+export async function pressNow(game, p, { touch = false, times = 1 } = {}) {
+  game.input ??= await game.page.createCDPSession();
+  const [x, y] = [Math.round(p.x), Math.round(p.y)];
+  const sent = [];
+  if (!touch) sent.push(game.input.send('Input.dispatchMouseEvent', { type: 'mouseMoved', x, y }));
+  for (let i = 1; i <= times; i++) {
+    if (touch) {
+      sent.push(game.input.send('Input.dispatchTouchEvent', { type: 'touchStart', touchPoints: [{ x, y }] }));
+      sent.push(game.input.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [] }));
+    } else {
+      for (const type of ['mousePressed', 'mouseReleased'])
+        sent.push(game.input.send('Input.dispatchMouseEvent',
+                                  { type, x, y, button: 'left', buttons: type === 'mousePressed' ? 1 : 0, clickCount: i }));
+    }
+  }
+  await Promise.all(sent);
+}
+
+// A click, or a tap on a touch screen. Quick series would be double clicks,
+// so a user's pause follows, counted in the page's own time from when it
+// took the press (a busy machine may hand it the next press early).
 export async function press(game, x, y, touch = false) {
-  const p = await pagePoint(game.page, x, y);
-  if (touch) await game.page.touchscreen.tap(p.x, p.y);
-  else await game.page.mouse.click(p.x, p.y);
-  await sleep(600);
+  const taken = () => game.page.evaluate(() => Module.vqweb.state.clicks.time);
+  const before = await taken();
+  await pressNow(game, await pagePoint(game.page, x, y), { touch });
+  await until('the page taking the press', async () => (await taken()) !== before, 30);
+  await userPause(game);
+}
+
+export async function userPause(game) {
+  await until('a user\'s pause after the press', () => game.page.evaluate(() =>
+    performance.now() - Module.vqweb.state.clicks.time >= 600), 30);
 }
 
 export async function storedText(page, suffix) {

@@ -13,8 +13,8 @@
 import { readFileSync, existsSync, rmSync } from 'node:fs';
 import { join } from 'node:path';
 import { pathToFileURL } from 'node:url';
-import { withSite, runSideBySide, openGame, waitLine, control, press, pagePoint, storedText, until, sleep }
-  from './browser.mjs';
+import { withSite, runSideBySide, openGame, waitLine, control, press, pressNow, userPause, pagePoint, storedText, until,
+         sleep } from './browser.mjs';
 
 const runs = [
   { name: 'desktop 1280x800', viewport: { width: 1280, height: 800 } },
@@ -57,12 +57,10 @@ async function wheel(game, x, y, notches) {
 
 // Two clicks of a double click: the second comes at once.
 async function doubleClick(game, x, y) {
-  const p = await pagePoint(game.page, x, y);
-  await game.page.mouse.click(p.x, p.y);
-  await game.page.mouse.click(p.x, p.y);
+  await pressNow(game, await pagePoint(game.page, x, y), { times: 2 });
   if (await game.page.evaluate(() => Module.vqweb.state.clicks.count) !== 2)
     throw new Error('the page did not count the second click as a double click');
-  await sleep(600);
+  await userPause(game);
 }
 
 // The wheel steps the control that has the focus (a click on its number
