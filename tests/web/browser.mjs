@@ -196,10 +196,26 @@ export async function storedText(page, suffix) {
   }, suffix);
 }
 
-// START with N = 3 (from 12, by the down arrow).
-export async function startShortQuiz(game) {
+// Turns the wheel over client pixel x, y: notches > 0 away from the user (up).
+export async function wheel(game, x, y, notches) {
+  const p = await pagePoint(game.page, x, y);
+  await game.page.mouse.move(p.x, p.y);
+  for (let i = 0; i < Math.abs(notches); i++) {
+    await game.page.mouse.wheel({ deltaY: notches > 0 ? -100 : 100 });
+    await sleep(50);
+  }
+}
+
+// START with N = 3 (from 12, by the down arrow or, quicker, by the wheel
+// over the number, which a click gives the focus).
+export async function startShortQuiz(game, { byWheel = false } = {}) {
   const c = await control(game, 'udAnzahlAufgaben');
-  for (let i = 0; i < 9; i++) await press(game, c.x + c.w - 7, c.y + 3 * c.h / 4);
+  if (byWheel) {
+    await press(game, c.x + 4, c.y + c.h / 2);
+    await wheel(game, c.x + 4, c.y + c.h / 2, -9);
+  } else {
+    for (let i = 0; i < 9; i++) await press(game, c.x + c.w - 7, c.y + 3 * c.h / 4);
+  }
   const s = await control(game, 'btStart');
   await press(game, s.x + s.w / 2, s.y + s.h / 2);
 }

@@ -14,7 +14,7 @@ import { readFileSync, existsSync, rmSync } from 'node:fs';
 import { join } from 'node:path';
 import { pathToFileURL } from 'node:url';
 import { withSite, runSideBySide, openGame, waitLine, control, press, pressNow, userPause, pagePoint, storedText, until,
-         sleep } from './browser.mjs';
+         wheel } from './browser.mjs';
 
 const runs = [
   { name: 'desktop 1280x800', viewport: { width: 1280, height: 800 } },
@@ -43,16 +43,6 @@ async function pixel(game, x, y) {
     const [r, g, b] = document.getElementById('vq-main').getContext('2d').getImageData(px, py, 1, 1).data;
     return `${r},${g},${b}`;
   }, x, y);
-}
-
-// Turns the wheel over client pixel x, y: notches > 0 away from the user (up).
-async function wheel(game, x, y, notches) {
-  const p = await pagePoint(game.page, x, y);
-  await game.page.mouse.move(p.x, p.y);
-  for (let i = 0; i < Math.abs(notches); i++) {
-    await game.page.mouse.wheel({ deltaY: notches > 0 ? -100 : 100 });
-    await sleep(50);
-  }
 }
 
 // Two clicks of a double click: the second comes at once.

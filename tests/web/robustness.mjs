@@ -17,14 +17,15 @@ const logOf = async (game) => lines(await storedText(game.page, '/results.csv'))
 const finishedIn = (log) => log.filter((l) => /,finished$/.test(l)).length;
 
 // A quiz of three tasks played to its end: on a page just ready, N from 12
-// down to 3 first; once more, the N it kept.
-async function quiz(game, { again = false } = {}) {
+// down to 3 first (by the wheel for a quiz that only fills the log); once
+// more, the N it kept.
+async function quiz(game, { again = false, byWheel = false } = {}) {
   const start = await control(game, 'btStart');
   const finished = finishedIn(await logOf(game));
   // The last quiz's task lines would answer this quiz's tasks.
   for (let i = game.lines.length - 1; i >= 0; i--) if (/^quorila-test: task /.test(game.lines[i])) game.lines.splice(i, 1);
   if (again) await press(game, start.x + start.w / 2, start.y + start.h / 2);
-  else await startShortQuiz(game);
+  else await startShortQuiz(game, { byWheel });
   for (let t = 1; t <= 3; t++) await answer(game, t);
   await until('the finished quiz in the log', async () => finishedIn(await logOf(game)) > finished);
 }
@@ -47,7 +48,7 @@ async function missingFiles(context, server) {
 async function reloadMidQuiz(context, server) {
   const game = await openGame(context, `${server.url}?test`, { width: 1024, height: 600 });
   await waitLine(game, /^quorila-test: ready$/);
-  await quiz(game);
+  await quiz(game, { byWheel: true });
   const before = await logOf(game);
   if (before.length < 2) throw new Error(`no earlier quiz in the log to keep: ${JSON.stringify(before)}`);
   const start = await control(game, 'btStart');
@@ -69,15 +70,16 @@ async function reloadMidQuiz(context, server) {
   await game.page.close();
 }
 
-// The first tab finishes a quiz before the second opens (the log has lines
-// to lose); once both are ready, each plays a quiz, the second from what it
-// read at its start.
+// Both tabs start on the same log; the first plays a quiz that the second
+// has not seen (the log has lines to lose), then each plays a quiz, the
+// second from what it read at its start.
 async function twoTabs(context, server) {
   const first = await openGame(context, `${server.url}?test`, { width: 1280, height: 800 });
-  await waitLine(first, /^quorila-test: ready$/);
-  await quiz(first);
   const second = await openGame(context, `${server.url}?test`, { width: 1280, height: 800 });
+  await waitLine(first, /^quorila-test: ready$/);
   await waitLine(second, /^quorila-test: ready$/);
+  await first.page.bringToFront();
+  await quiz(first, { byWheel: true });
   const before = await logOf(first);
   if (before.length < 2) throw new Error(`no earlier quiz in the log to keep: ${JSON.stringify(before)}`);
   for (const game of [first, second]) {
