@@ -2,7 +2,8 @@
 # The browser build's tests: builds build/web (tools/web.sh), installs the
 # browser driver from tools/web's lock file, and runs the page in Debian's
 # Chromium: the play-through at three screens, the same pixels as the
-# headless screen, the robustness cases, and a second top-level window.
+# headless screen, the robustness cases, and a second top-level window, all
+# side by side in one browser (tests/web/all.mjs).
 set -euo pipefail
 top=$(cd "$(dirname "$0")/../.." && pwd)
 cd "$top"
