@@ -2,7 +2,7 @@
 // file of this folder with its arguments, groups apart by "--".
 //   node tests/web/all.mjs play_through SITE -- robustness SITE -- windows SITE ...
 import { existsSync } from 'node:fs';
-import { runSideBySide } from './browser.mjs';
+import { runSideBySide } from './side_by_side.mjs';
 
 const groups = [];
 let words = process.argv.slice(2);

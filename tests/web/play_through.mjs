@@ -13,8 +13,9 @@
 import { readFileSync, existsSync, rmSync } from 'node:fs';
 import { join } from 'node:path';
 import { pathToFileURL } from 'node:url';
-import { withSite, runSideBySide, openGame, waitLine, control, press, pressNow, userPause, pagePoint, storedText, until,
-         wheel } from './browser.mjs';
+import { withSite, runSideBySide } from './side_by_side.mjs';
+import { openGame, waitLine, control, press, pressNow, userPause, pagePoint, storedText, until, wheel }
+  from './browser.mjs';
 
 const runs = [
   { name: 'desktop 1280x800', viewport: { width: 1280, height: 800 } },

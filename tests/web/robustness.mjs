@@ -6,8 +6,8 @@
 // with an earlier quiz in the log to keep.
 //   node tests/web/robustness.mjs SITE_FOLDER
 import { pathToFileURL } from 'node:url';
-import { withSite, runSideBySide, openGame, waitLine, storedText, until, control, press, startShortQuiz, answer,
-         pageHealthy }
+import { withSite, runSideBySide } from './side_by_side.mjs';
+import { openGame, waitLine, storedText, until, control, press, startShortQuiz, answer, pageHealthy }
   from './browser.mjs';
 
 const clock = 1700000000;   // the first quiz's background is number 83 with this calendar

@@ -6,7 +6,8 @@
 import { readFileSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { pathToFileURL } from 'node:url';
-import { withSite, runSideBySide, openGame, waitLine, control, press, until } from './browser.mjs';
+import { withSite, runSideBySide } from './side_by_side.mjs';
+import { openGame, waitLine, control, press, until } from './browser.mjs';
 
 function readPpm(file) {
   const data = readFileSync(file);

@@ -7,7 +7,8 @@
 // and the main window takes the keys and clicks.
 //   node tests/web/windows.mjs SITE_FOLDER
 import { pathToFileURL } from 'node:url';
-import { withSite, runSideBySide, openGame, waitLine, until } from './browser.mjs';
+import { withSite, runSideBySide } from './side_by_side.mjs';
+import { openGame, waitLine, until } from './browser.mjs';
 const rectOf = (text) => text.split(' ').slice(2).map(Number);   // "window NAME X Y W H"
 
 // The canvases in the stage, as the page shows them.
