@@ -41,9 +41,10 @@ export async function until(what, check, seconds = 60) {
   }
 }
 
-// A page of the game with its console lines, exceptions and failed requests.
-export async function openGame(browser, url, viewport) {
-  const page = await browser.newPage();
+// A page of the game with its console lines, exceptions and failed requests;
+// in the browser context given (or the browser's first).
+export async function openGame(context, url, viewport) {
+  const page = await context.newPage();
   if (viewport) await page.setViewport(viewport);
   const game = { page, lines: [], errors: [], dialogs: [] };
   page.on('console', (message) => game.lines.push(message.text()));
@@ -55,11 +56,17 @@ export async function openGame(browser, url, viewport) {
 
 export function line(game, pattern) { return game.lines.find((l) => pattern.test(l)); }
 
+// On a time-out, the page's last lines say where the game stood.
 export async function waitLine(game, pattern, seconds = 60) {
-  return until(`a console line ${pattern}`, () => {
-    if (game.errors.length) throw new Error(`page error: ${game.errors.join('; ')}`);
-    return line(game, pattern);
-  }, seconds);
+  try {
+    return await until(`a console line ${pattern}`, () => {
+      if (game.errors.length) throw new Error(`page error: ${game.errors.join('; ')}`);
+      return line(game, pattern);
+    }, seconds);
+  } catch (error) {
+    error.message += ` (the page's last lines: ${JSON.stringify(game.lines.slice(-4))})`;
+    throw error;
+  }
 }
 
 export async function control(game, name) {
@@ -77,13 +84,42 @@ export async function pagePoint(page, x, y) {
   }, x, y);
 }
 
-// A click, or a tap on a touch screen; quick series would be double clicks,
-// so a user's pause follows.
+// Presses (and at once releases) the page's point p: the mouse's left
+// button, or a finger. The events go out together, not one after the other's
+// answer: on a busy machine the release could otherwise reach the page a
+// second late, and an arrow held that long repeats.
+export async function pressNow(game, p, { touch = false, times = 1 } = {}) {
+  game.input ??= await game.page.createCDPSession();
+  const [x, y] = [Math.round(p.x), Math.round(p.y)];
+  const sent = [];
+  if (!touch) sent.push(game.input.send('Input.dispatchMouseEvent', { type: 'mouseMoved', x, y }));
+  for (let i = 1; i <= times; i++) {
+    if (touch) {
+      sent.push(game.input.send('Input.dispatchTouchEvent', { type: 'touchStart', touchPoints: [{ x, y }] }));
+      sent.push(game.input.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [] }));
+    } else {
+      for (const type of ['mousePressed', 'mouseReleased'])
+        sent.push(game.input.send('Input.dispatchMouseEvent',
+                                  { type, x, y, button: 'left', buttons: type === 'mousePressed' ? 1 : 0, clickCount: i }));
+    }
+  }
+  await Promise.all(sent);
+}
+
+// A click, or a tap on a touch screen. Quick series would be double clicks,
+// so a user's pause follows, counted in the page's own time from when it
+// took the press (a busy machine may hand it the next press early).
 export async function press(game, x, y, touch = false) {
-  const p = await pagePoint(game.page, x, y);
-  if (touch) await game.page.touchscreen.tap(p.x, p.y);
-  else await game.page.mouse.click(p.x, p.y);
-  await sleep(600);
+  const taken = () => game.page.evaluate(() => Module.vqweb.state.clicks.time);
+  const before = await taken();
+  await pressNow(game, await pagePoint(game.page, x, y), { touch });
+  await until('the page taking the press', async () => (await taken()) !== before, 30);
+  await userPause(game);
+}
+
+export async function userPause(game) {
+  await until('a user\'s pause after the press', () => game.page.evaluate(() =>
+    performance.now() - Module.vqweb.state.clicks.time >= 600), 30);
 }
 
 export async function storedText(page, suffix) {
@@ -96,10 +132,26 @@ export async function storedText(page, suffix) {
   }, suffix);
 }
 
-// START with N = 3 (from 12, by the down arrow).
-export async function startShortQuiz(game) {
+// Turns the wheel over client pixel x, y: notches > 0 away from the user (up).
+export async function wheel(game, x, y, notches) {
+  const p = await pagePoint(game.page, x, y);
+  await game.page.mouse.move(p.x, p.y);
+  for (let i = 0; i < Math.abs(notches); i++) {
+    await game.page.mouse.wheel({ deltaY: notches > 0 ? -100 : 100 });
+    await sleep(50);
+  }
+}
+
+// START with N = 3 (from 12, by the down arrow or, quicker, by the wheel
+// over the number, which a click gives the focus).
+export async function startShortQuiz(game, { byWheel = false } = {}) {
   const c = await control(game, 'udAnzahlAufgaben');
-  for (let i = 0; i < 9; i++) await press(game, c.x + c.w - 7, c.y + 3 * c.h / 4);
+  if (byWheel) {
+    await press(game, c.x + 4, c.y + c.h / 2);
+    await wheel(game, c.x + 4, c.y + c.h / 2, -9);
+  } else {
+    for (let i = 0; i < 9; i++) await press(game, c.x + c.w - 7, c.y + 3 * c.h / 4);
+  }
   const s = await control(game, 'btStart');
   await press(game, s.x + s.w / 2, s.y + s.h / 2);
 }

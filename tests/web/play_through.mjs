@@ -7,14 +7,17 @@
 // click instead, and the task editor switches two of the level's three
 // types off first: every task of the quiz must then be of the third; the
 // second task is answered by the box's keypad digit with NumLock off.
+// The three screens play side by side, each in a browser of its own origin
+// (its own log); the laptop and the tablet find the learner's name typed in
+// an earlier page of theirs.
 //   node tests/web/play_through.mjs SITE_FOLDER
-import { mkdtempSync, readFileSync, existsSync, rmSync } from 'node:fs';
-import { tmpdir } from 'node:os';
+import { readFileSync, existsSync, rmSync } from 'node:fs';
 import { join } from 'node:path';
-import { serve } from './serve.mjs';
-import { launch, openGame, waitLine, control, press, pagePoint, storedText, until, sleep } from './browser.mjs';
+import { pathToFileURL } from 'node:url';
+import { withSite, runSideBySide } from './side_by_side.mjs';
+import { openGame, waitLine, control, press, pressNow, userPause, pagePoint, storedText, until, wheel }
+  from './browser.mjs';
 
-const site = process.argv[2] || 'build/web';
 const runs = [
   { name: 'desktop 1280x800', viewport: { width: 1280, height: 800 } },
   { name: 'laptop 1024x600', viewport: { width: 1024, height: 600 } },
@@ -22,7 +25,7 @@ const runs = [
     touch: true },
 ];
 const finished = /,2,1,3,3,0,0,.*,finished$/;
-// Typed into the page's name field in the first run; remembered for the next.
+// Typed into the page's name field; remembered for the next page.
 const learner = 'Zoë Müller, 3b';
 const learnerField = '"Zoë Müller, 3b"';
 
@@ -43,7 +46,6 @@ async function keypadDigit(page, digit) {
   const cdp = await page.target().createCDPSession();
   for (const type of ['rawKeyDown', 'keyUp'])
     await cdp.send('Input.dispatchKeyEvent', { type, key: key[digit], code: `Numpad${digit}`, location: 3 });
-  await sleep(600);
 }
 
 // The canvas's pixel at client pixel x, y as "r,g,b".
@@ -54,24 +56,12 @@ async function pixel(game, x, y) {
   }, x, y);
 }
 
-// Turns the wheel over client pixel x, y: notches > 0 away from the user (up).
-async function wheel(game, x, y, notches) {
-  const p = await pagePoint(game.page, x, y);
-  await game.page.mouse.move(p.x, p.y);
-  for (let i = 0; i < Math.abs(notches); i++) {
-    await game.page.mouse.wheel({ deltaY: notches > 0 ? -100 : 100 });
-    await sleep(50);
-  }
-}
-
 // Two clicks of a double click: the second comes at once.
 async function doubleClick(game, x, y) {
-  const p = await pagePoint(game.page, x, y);
-  await game.page.mouse.click(p.x, p.y);
-  await game.page.mouse.click(p.x, p.y);
+  await pressNow(game, await pagePoint(game.page, x, y), { times: 2 });
   if (await game.page.evaluate(() => Module.vqweb.state.clicks.count) !== 2)
     throw new Error('the page did not count the second click as a double click');
-  await sleep(600);
+  await userPause(game);
 }
 
 // The wheel steps the control that has the focus (a click on its number
@@ -112,18 +102,35 @@ async function editTypes(game) {
   await until('the editor closing', async () => (await faceOf(3)) === faces.cleared, 30);
 }
 
+// The name as a learner types it into the page's field.
+async function typeLearner(page) {
+  await page.click('#vq-learner', { clickCount: 3 });
+  await page.keyboard.type(learner);
+  await page.keyboard.press('Enter');
+}
+
+// An earlier visit to the page, where the learner typed the name.
+async function earlierVisit(context, server) {
+  const page = await context.newPage();
+  await page.goto(server.url);
+  await typeLearner(page);
+  await until('the name in the browser storage', () =>
+    page.evaluate(() => localStorage.getItem('quorila.learner')).then((name) => name === learner), 30);
+  await page.close();
+}
+
+// The download goes to the context's own folder.
 async function download(game, folder) {
-  const cdp = await game.page.createCDPSession();
-  await cdp.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: folder });
   const file = join(folder, 'results.csv');
   rmSync(file, { force: true });
   await game.page.click('#vq-csv');
   return until('the downloaded results.csv', () => existsSync(file) && readFileSync(file, 'latin1'), 30);
 }
 
-async function play(browser, server, run, downloads) {
+async function play(context, server, run, downloads) {
   const started = Date.now();
-  const game = await openGame(browser, server.url + '?test', run.viewport);
+  if (run !== runs[0]) await earlierVisit(context, server);
+  const game = await openGame(context, server.url + '?test', run.viewport);
   const before = lines(await storedText(game.page, '/results.csv'));
   await waitLine(game, /^quorila-test: ready$/);
 
@@ -145,9 +152,7 @@ async function play(browser, server, run, downloads) {
 
   const field = await game.page.$eval('#vq-learner', (input) => input.value);
   if (run === runs[0]) {
-    await game.page.click('#vq-learner', { clickCount: 3 });
-    await game.page.keyboard.type(learner);
-    await game.page.keyboard.press('Enter');
+    await typeLearner(game.page);
   } else if (field !== learner) {
     throw new Error(`the name field holds "${field}" after a new page, not the remembered name`);
   }
@@ -203,19 +208,13 @@ async function play(browser, server, run, downloads) {
   await game.page.close();
 }
 
-const server = await serve(site);
-const browser = await launch();
-const downloads = mkdtempSync(join(tmpdir(), 'quorila-downloads-'));
-let status = 0;
-try {
-  for (const run of runs) await play(browser, server, run, downloads);
-  console.log('play_through: ok');
-} catch (error) {
-  console.log(`play_through: ${error.message}`);
-  status = 1;
-} finally {
-  await browser.close();
-  await server.close();
-  rmSync(downloads, { recursive: true, force: true });
+export function group([site = 'build/web']) {
+  return { name: 'play_through', checks: runs.map((run) => ({
+    what: run.name,
+    run: (browser) => withSite(browser, site, (context, server, downloads) => play(context, server, run, downloads),
+                               { downloads: true }),
+  })) };
 }
-process.exit(status);
+
+if (import.meta.url === pathToFileURL(process.argv[1]).href)
+  process.exit(await runSideBySide([group(process.argv.slice(2))]));

@@ -5,10 +5,9 @@
 //   node tests/web/same_pixels.mjs SITE_FOLDER REFERENCE_FOLDER W H CLOCK
 import { readFileSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
-import { serve } from './serve.mjs';
-import { launch, openGame, waitLine, control, press, until } from './browser.mjs';
-
-const [site, references, width, height, clock] = process.argv.slice(2);
+import { pathToFileURL } from 'node:url';
+import { withSite, runSideBySide } from './side_by_side.mjs';
+import { openGame, waitLine, control, press, until } from './browser.mjs';
 
 function readPpm(file) {
   const data = readFileSync(file);
@@ -43,7 +42,7 @@ function differences(ref, got) {
 
 // Polls the canvas until it equals the reference (the page draws in its own
 // time); on a time-out the page's picture is left beside the reference.
-async function expectSame(game, name) {
+async function expectSame(game, references, name) {
   const ref = readPpm(join(references, name + '.ppm'));
   let last = null, got = null;
   try {
@@ -61,14 +60,11 @@ async function expectSame(game, name) {
   console.log(`same_pixels: ${name}: ${ref.w}x${ref.h} pixels equal`);
 }
 
-const server = await serve(site);
-const browser = await launch();
-let status = 0;
-try {
-  const game = await openGame(browser, `${server.url}?test&clock=${clock}`,
+async function check(context, server, references, width, height, clock) {
+  const game = await openGame(context, `${server.url}?test&clock=${clock}`,
                               { width: Number(width), height: Number(height) });
   await waitLine(game, /^quorila-test: ready$/);
-  await expectSame(game, 'start');
+  await expectSame(game, references, 'start');
   let c = await control(game, 'udStufe');
   await press(game, c.x + c.w - 7, c.y + c.h / 4);
   c = await control(game, 'udAnzahlAufgaben');
@@ -76,14 +72,17 @@ try {
   c = await control(game, 'btStart');
   await press(game, c.x + c.w / 2, c.y + c.h / 2);
   await waitLine(game, /^quorila-test: task 1 box /);
-  await expectSame(game, 'task');
+  await expectSame(game, references, 'task');
   if (game.errors.length) throw new Error(`page errors: ${game.errors.join('; ')}`);
-  console.log('same_pixels: ok');
-} catch (error) {
-  console.log(`same_pixels: ${error.message}`);
-  status = 1;
-} finally {
-  await browser.close();
-  await server.close();
 }
-process.exit(status);
+
+export function group([site, references, width, height, clock]) {
+  return { name: 'same_pixels', checks: [{
+    what: `${width}x${height}`,
+    run: (browser) => withSite(browser, site, (context, server) =>
+      check(context, server, references, width, height, clock)),
+  }] };
+}
+
+if (import.meta.url === pathToFileURL(process.argv[1]).href)
+  process.exit(await runSideBySide([group(process.argv.slice(2))]));

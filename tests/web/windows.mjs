@@ -6,10 +6,9 @@
 // its client pixels; once Escape has closed both, their canvases are gone
 // and the main window takes the keys and clicks.
 //   node tests/web/windows.mjs SITE_FOLDER
-import { serve } from './serve.mjs';
-import { launch, openGame, waitLine, until } from './browser.mjs';
-
-const site = process.argv[2];
+import { pathToFileURL } from 'node:url';
+import { withSite, runSideBySide } from './side_by_side.mjs';
+import { openGame, waitLine, until } from './browser.mjs';
 const rectOf = (text) => text.split(' ').slice(2).map(Number);   // "window NAME X Y W H"
 
 // The canvases in the stage, as the page shows them.
@@ -27,8 +26,8 @@ async function click(game, r, w, h, x, y) {
   return until(`the click at ${x},${y}`, () => game.lines.slice(before).find((l) => /^click /.test(l)));
 }
 
-async function check(browser, server) {
-  const game = await openGame(browser, server.url, { width: 1024, height: 600 });
+async function check(context, server) {
+  const game = await openGame(context, server.url, { width: 1024, height: 600 });
   const [mx, my, mw, mh] = rectOf(await waitLine(game, /^window main /));
   const [sx, sy, sw, sh] = rectOf(await waitLine(game, /^window second /));
   const [, , tw, th] = rectOf(await waitLine(game, /^window third /));
@@ -79,17 +78,11 @@ async function check(browser, server) {
   await game.page.close();
 }
 
-const server = await serve(site);
-const browser = await launch();
-let status = 0;
-try {
-  await check(browser, server);
-  console.log('windows: ok');
-} catch (error) {
-  console.log(`windows: ${error.message}`);
-  status = 1;
-} finally {
-  await browser.close();
-  await server.close();
+export function group([site]) {
+  return { name: 'windows', checks: [{
+    what: 'three top-level windows', run: (browser) => withSite(browser, site, check),
+  }] };
 }
-process.exit(status);
+
+if (import.meta.url === pathToFileURL(process.argv[1]).href)
+  process.exit(await runSideBySide([group(process.argv.slice(2))]));
