@@ -372,6 +372,14 @@ void quiz_over() {
   // not the game's memory.
   vqheadless_clear_records();
   const int n = s.finished;
+  if (n == 10) {
+    const std::pair<const char*, int> done[] = {
+        {"Escape", s.escapes},          {"miss", s.misses},          {"long wait", s.long_waits},
+        {"answer by digit", s.key_answers}, {"answer by the ring", s.ring_answers},
+        {"editor session", s.editor_sessions}, {"double START", s.starts_twice}};
+    for (const auto& [what, count] : done)
+      if (count == 0) s.fail(std::string("the first ten quizzes had no ") + what + ": quiz 10 is no fair start");
+  }
   if (n == 10 || n == 100 || n == 1000 || n == s.quizzes - 1 || n % 100 == 0) {
     settle_allocator();
     s.rss.push_back({n, resident_kib()});
