@@ -587,5 +587,8 @@ int main(int argc, char** argv) {
   std::filesystem::remove_all(where);
   for (const std::string& f : s.failures) std::printf("soak: %s\n", f.c_str());
   std::printf(s.failures.empty() ? "soak: ok\n" : "soak: failed\n");
+  // Out before the leak check at exit, which aborts on a report and so
+  // would lose what is still buffered.
+  std::fflush(stdout);
   return s.failures.empty() ? 0 : 1;
 }
