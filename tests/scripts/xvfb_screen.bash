@@ -90,8 +90,9 @@ open_on_screen() {
 # called with DUMP as its last argument) accepts two reads in a row, so that
 # a picture still being drawn never passes. A loaded machine may draw late:
 # up to 30 s. Prints what the last CHECK printed; returns 1 on the timeout.
+# until_seconds sets another limit than 30 s.
 until_shown() {
-  local target=$1 dump=$2 said="" passed=0 deadline=$((SECONDS + 30))
+  local target=$1 dump=$2 said="" passed=0 deadline=$((SECONDS + ${until_seconds:-30}))
   shift 2
   while :; do
     # shellcheck disable=SC2086 # TARGET is an option and its value
@@ -128,7 +129,8 @@ wait_for_line() {
 }
 
 # start_wm: starts a window manager (openbox, its own settings but for two
-# keys: Super+Up maximises, Super+F makes fullscreen) on the screen and waits
+# keys: Super+Up maximises (again and again: no toggle, so that a script may
+# press it once more), Super+F makes fullscreen) on the screen and waits
 # until it manages windows; stop_screen ends it too. Returns 1 without one.
 window_manager=""
 start_wm() {
@@ -139,7 +141,7 @@ start_wm() {
 <?xml version="1.0" encoding="UTF-8"?>
 <openbox_config xmlns="http://openbox.org/3.4/rc">
   <keyboard>
-    <keybind key="W-Up"><action name="ToggleMaximize"/></keybind>
+    <keybind key="W-Up"><action name="Maximize"/></keybind>
     <keybind key="W-f"><action name="ToggleFullscreen"/></keybind>
   </keyboard>
 </openbox_config>
