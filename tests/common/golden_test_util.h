@@ -6,6 +6,7 @@
 // the build directory, and the first differing pixel is named.
 #pragma once
 
+#include "picture_write_util.h"
 #include "vqimagefile.h"
 #include "vqpicture.h"
 #include "vqpxmap.h"
@@ -26,17 +27,7 @@ inline std::string golden_path(const char* folder, const char* name) {
 
 // Writes w x h pixels (0x00RRGGBB) as a PNG with the toolkit's writer.
 inline bool golden_write(const std::string& file, const uint32_t* pixels, int w, int h) {
-  vqpxmap pm;
-  vqpxmap_init(&pm);
-  pm.width = w;
-  pm.height = h;
-  pm.format = VQPX_TRUECOLOR;
-  if (!vqpxmap_allocate(&pm)) return false;
-  for (int y = 0; y < h; y++)
-    for (int x = 0; x < w; x++) vqpxmap_setpixel(&pm, x, y, static_cast<int32_t>(pixels[y * w + x] & 0xFFFFFF));
-  bool ok = vqpxmap_savetofile_png(&pm, file.c_str());
-  vqpxmap_free(&pm);
-  return ok;
+  return write_picture(file, w, h, [&](int x, int y) { return pixels[static_cast<size_t>(y) * w + x] & 0xFFFFFFu; });
 }
 
 // Compares w x h pixels (0x00RRGGBB, stride w) with tests/FOLDER/golden/NAME.png;

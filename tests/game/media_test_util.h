@@ -6,6 +6,7 @@
 #include "game_io.h"
 #include "game_screen.h"
 #include "picture_store.h"
+#include "picture_write_util.h"
 #include "vqcolor.h"
 #include "vqevent.h"
 #include "vqfont.h"
@@ -24,23 +25,6 @@
 // drawing took; blue is not linear in either, so that an average of a block
 // differs from its first pixel.
 inline uint32_t pattern_color(int x, int y) { return vqrgb(x, y, (x * 7) ^ (y * 13)); }
-
-// A BMP, or a PNG by the name, written with the toolkit's own writers.
-template <typename F>
-bool write_picture(const std::string& file, int w, int h, F color) {
-  vqpxmap pm;
-  vqpxmap_init(&pm);
-  pm.width = w;
-  pm.height = h;
-  pm.format = VQPX_TRUECOLOR;
-  if (!vqpxmap_allocate(&pm)) return false;
-  for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x) vqpxmap_rgbpixels(&pm)[static_cast<size_t>(y) * w + x] = color(x, y);
-  const bool ok = file.ends_with(".png") ? vqpxmap_savetofile_png(&pm, file.c_str())
-                                         : vqpxmap_savetofile_bmp(&pm, file.c_str());
-  vqpxmap_free(&pm);
-  return ok;
-}
 
 inline uint32_t pixel_of(const vqView& panel, int x, int y) {
   return static_cast<uint32_t>(vqpxmap_getpixel(&panel.pixmap, x, y)) & 0xFFFFFFu;

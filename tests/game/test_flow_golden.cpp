@@ -26,17 +26,8 @@ constexpr int64_t calendar = 1700000000;
 
 // Pictures for every number: a landscape for the backgrounds and a face
 // for the avatars, so that the screen shows what a player would see.
-void write_picture(const char* file, int w, int h, uint32_t (*color)(int, int, int, int)) {
-  vqpxmap pm;
-  vqpxmap_init(&pm);
-  pm.width = w;
-  pm.height = h;
-  pm.format = VQPX_TRUECOLOR;
-  vqpxmap_allocate(&pm);
-  for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x) vqpxmap_setpixel(&pm, x, y, static_cast<int32_t>(color(x, y, w, h)));
-  vqpxmap_savetofile_bmp(&pm, file);
-  vqpxmap_free(&pm);
+void write_scene_picture(const char* file, int w, int h, uint32_t (*color)(int, int, int, int)) {
+  write_picture(file, w, h, [&](int x, int y) { return color(x, y, w, h); });
 }
 
 uint32_t landscape(int x, int y, int w, int h) {
@@ -59,8 +50,8 @@ uint32_t face(int x, int y, int w, int h) {
 }
 
 void furnish() {
-  write_picture("Bilder/videob_0.bmp", 1920, 1080, landscape);
-  write_picture("avatar/videob_1.bmp", 132, 162, face);
+  write_scene_picture("Bilder/videob_0.bmp", 1920, 1080, landscape);
+  write_scene_picture("avatar/videob_1.bmp", 132, 162, face);
   for (int n = 1; n <= 100; ++n) {
     std::string name = "videob_" + std::to_string(n) + ".bmp";
     symlink("videob_0.bmp", ("Bilder/" + name).c_str());
